@@ -1,0 +1,15 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <string_view>
+
+namespace calculators {
+
+// Blood alcohol in per mille: round4(alcohol / (mass * r)) followed by
+// " promillea", with r = 0.75 for a man and 0.66 otherwise. Runs only when both
+// texts are greater than "0". Inputs: `alcohol` (grams) first, `mass` (kg) second.
+[[nodiscard]] Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, bool man,
+                                   char16_t separator);
+
+} // namespace calculators

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <string_view>
+
+namespace calculators {
+
+// A car's speed judged from braking marks of `length` metres:
+// 13 * round4(sqrt(length)) on a dry road (exact, four decimals at most) and
+// 8.8 * round4(sqrt(length)) on a wet one (a double, up to 15 digits).
+// `wetRoad` is the check box's value: 1 is wet; 0 and 2 (greyed) are dry.
+[[nodiscard]] Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator);
+
+} // namespace calculators

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <string_view>
+
+namespace calculators {
+
+// How long an object takes to fall `height` metres: round4(sqrt(height / 5))
+// followed by " s". Runs only for a text greater than "0", so a sign never gets through.
+[[nodiscard]] Outcome fallTime(std::u16string_view height, char16_t separator);
+
+} // namespace calculators

@@ -1,0 +1,20 @@
+#include "impactspeed.h"
+
+#include "guard.h"
+#include "number.h"
+#include "tagged.h"
+
+namespace calculators {
+
+Outcome impactSpeed(std::u16string_view height, char16_t separator)
+{
+    if (!values::isGreater(height, u""))
+        return Declined{};
+    return settle(firstInput, [&] {
+        const double product = values::checkedMultiply(values::toNumber(height, separator), 206.0);
+        const values::Fixed speed = values::Fixed::fromDouble(values::squareRoot(product));
+        return speed.toText(separator) + u" km/h";
+    });
+}
+
+} // namespace calculators

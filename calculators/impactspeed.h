@@ -1,0 +1,13 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <string_view>
+
+namespace calculators {
+
+// How fast an object dropped from `height` metres hits the ground:
+// round4(sqrt(206 * height)) followed by " km/h". Runs for any non-empty text.
+[[nodiscard]] Outcome impactSpeed(std::u16string_view height, char16_t separator);
+
+} // namespace calculators

@@ -1,0 +1,51 @@
+#include "weight.h"
+
+#include "guard.h"
+#include "number.h"
+
+namespace calculators {
+
+const std::array<Body, 11>& bodies()
+{
+    using values::Tagged;
+    static const std::array<Body, 11> table{{
+        {u"Merkurius", Tagged::number(0.4)},
+        {u"Venus", Tagged::number(0.9)},
+        {u"Maa", Tagged::integer(1)},
+        {u"Mars", Tagged::number(0.4)},
+        {u"Jupiter", Tagged::number(2.5)},
+        {u"Saturnus", Tagged::number(1.1)},
+        {u"Uranus", Tagged::number(0.8)},
+        {u"Neptunus", Tagged::number(1.2)},
+        {u"Pluto", Tagged::number(0.01)},
+        {u"Aurinko", Tagged::integer(28)},
+        {u"Kuu", Tagged::number(0.17)},
+    }};
+    return table;
+}
+
+namespace {
+
+// No body chosen leaves the factor empty, which multiplies as zero.
+values::Tagged bodyFactor(int bodyIndex)
+{
+    const auto& table = bodies();
+    if (bodyIndex < 0 || static_cast<std::size_t>(bodyIndex) >= table.size())
+        return {};
+    return table[static_cast<std::size_t>(bodyIndex)].factor;
+}
+
+} // namespace
+
+Outcome weight(std::u16string_view weight, int bodyIndex, char16_t separator)
+{
+    const values::Tagged factor = bodyFactor(bodyIndex);
+    if (!values::isGreater(weight, u"0"))
+        return Declined{};
+    return settle(firstInput, [&] {
+        const values::Tagged there = values::multiply(values::Tagged::text(weight), factor, separator);
+        return values::concatenate(there, values::Tagged::text(u" kg"), separator);
+    });
+}
+
+} // namespace calculators

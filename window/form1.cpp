@@ -1,0 +1,267 @@
+#include "form1.h"
+
+#include "bloodalcohol.h"
+#include "brakingspeed.h"
+#include "falltime.h"
+#include "impactspeed.h"
+#include "inputmark.h"
+#include "fonts.h"
+#include "weight.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include <string>
+#include <variant>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Positions and sizes are kept in twips, 15 to a device-independent pixel, so
+// that high-DPI scaling keeps the window's proportions.
+constexpr int twipsPerPixel = 15;
+constexpr QSize clientArea(4905 / twipsPerPixel, 4680 / twipsPerPixel);
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
+}
+
+template <typename Control>
+Control* createControl(QWidget* parent, const char* name, const QString& text)
+{
+    auto* control = new Control(text, parent);
+    control->setObjectName(QLatin1StringView(name));
+    return control;
+}
+
+QLabel* createLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = createControl<QLabel>(parent, name, caption);
+    label->setFont(labelFont());
+    return label;
+}
+
+// A result can be selected with the mouse and copied.
+QLabel* createResultLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = createLabel(parent, name, caption);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// A label is one line high and as wide as its caption, so a longer result
+// grows to the right and nothing else moves.
+void setCaption(QLabel* label, const QString& caption)
+{
+    label->setText(caption);
+    label->resize(label->sizeHint().width(), label->height());
+}
+
+std::u16string textOf(const QLineEdit* box) { return box->text().toStdU16String(); }
+
+// The check box's value as the calculation knows it: 0 unticked, 1 ticked, 2 greyed.
+int valueOf(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+Form1::Form1(char16_t decimalSeparator, QWidget* parent)
+    : QMainWindow(parent)
+    , separator_(decimalSeparator)
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Vemparo v1.0"_s);
+    createControls();
+    placeControls();
+    setFocusOrder();
+    introduceInputs();
+    createMenu();
+    connectEvents();
+}
+
+void Form1::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    client->setFont(controlFont());
+    setCentralWidget(client);
+
+    Label1 = createLabel(client, "Label1", u"Kappaleen nopeus iskeytyessään maahan:"_s);
+    Label2 = createLabel(client, "Label2", u"Putoamiskorkeus(m):"_s);
+    Text1 = createControl<QLineEdit>(client, "Text1", u"0"_s);
+    Label3 = createResultLabel(client, "Label3", u"0 km/h"_s);
+
+    Label6 = createLabel(client, "Label6", u"Auton nopeus jarrutusjälkien perusteella:"_s);
+    Label5 = createLabel(client, "Label5", u"Jälkien pituus(m):"_s);
+    Text2 = createControl<QLineEdit>(client, "Text2", u"0"_s);
+    Check1 = createControl<QCheckBox>(client, "Check1", u"Märkä"_s);
+    Label4 = createResultLabel(client, "Label4", u"0 km/h"_s);
+
+    Label7 = createLabel(client, "Label7", u"Veren alkoholipitoisuus promilleina:"_s);
+    Option1 = createControl<QRadioButton>(client, "Option1", u"Mies"_s);
+    Label8 = createLabel(client, "Label8", u"Juotu määrä(g):"_s);
+    Text3 = createControl<QLineEdit>(client, "Text3", u"0"_s);
+    Option2 = createControl<QRadioButton>(client, "Option2", u"Nainen"_s);
+    Label10 = createLabel(client, "Label10", u"Henkilön massa(kg):"_s);
+    Text4 = createControl<QLineEdit>(client, "Text4", u"0"_s);
+    Label9 = createResultLabel(client, "Label9", u"0 promillea"_s);
+
+    Label13 = createLabel(client, "Label13", u"Kuinka paljon aikaa kuluu kun kappale putoaa:"_s);
+    Label12 = createLabel(client, "Label12", u"Putoamiskorkeus(m):"_s);
+    Text5 = createControl<QLineEdit>(client, "Text5", u"0"_s);
+    Label11 = createResultLabel(client, "Label11", u"0 s"_s);
+
+    Label14 = createLabel(client, "Label14", u"Oma painosi eri planeetoilla:"_s);
+    Label15 = createLabel(client, "Label15", u"Painosi(kg):"_s);
+    Text6 = createControl<QLineEdit>(client, "Text6", u"0"_s);
+    // A list without an edit field: the body shown is always the one the weight uses.
+    Combo1 = new QComboBox(client);
+    Combo1->setObjectName(u"Combo1"_s);
+    Combo1->setAccessibleName(u"Taivaankappale"_s);
+    Label16 = createResultLabel(client, "Label16", u"0 kg"_s);
+}
+
+void Form1::placeControls()
+{
+    struct Placement {
+        QWidget* control;
+        QRect twips;
+    };
+    const Placement placements[] = {
+        {Label1, {120, 120, 3885, 240}},   {Label2, {120, 480, 1890, 240}},
+        {Text1, {2040, 480, 1215, 285}},   {Label3, {3360, 480, 585, 240}},
+        {Label6, {120, 960, 3600, 240}},   {Label5, {120, 1320, 1545, 240}},
+        {Text2, {1680, 1320, 735, 285}},   {Check1, {2520, 1320, 855, 315}},
+        {Label4, {3360, 1320, 585, 240}},  {Label7, {120, 1800, 3165, 240}},
+        {Option1, {2520, 2040, 735, 255}}, {Label8, {120, 2160, 1395, 240}},
+        {Text3, {1560, 2160, 855, 285}},   {Option2, {2520, 2280, 855, 255}},
+        {Label10, {120, 2520, 1845, 240}}, {Text4, {2040, 2520, 375, 285}},
+        {Label9, {2520, 2520, 990, 240}},  {Label13, {120, 3000, 4140, 240}},
+        {Label12, {120, 3360, 1890, 240}}, {Text5, {2040, 3360, 1335, 285}},
+        {Label11, {3480, 3360, 255, 240}}, {Label14, {120, 3840, 2550, 240}},
+        {Label15, {120, 4200, 1065, 240}}, {Text6, {1320, 4200, 495, 315}},
+        {Combo1, {1920, 4200, 1455, 315}}, {Label16, {3480, 4200, 375, 240}},
+    };
+    for (const auto& [control, twips] : placements) {
+        control->setGeometry(fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+        if (auto* label = qobject_cast<QLabel*>(control))
+            setCaption(label, label->text());
+    }
+    centralWidget()->setFixedSize(clientArea);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::setFocusOrder()
+{
+    const QWidget* order[] = {Text1, Text2, Check1, Text3, Option1, Option2, Text4, Text5, Text6, Combo1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    Text1->setFocus();
+}
+
+// Each caption is its input's buddy, so a screen reader names the input by it.
+void Form1::introduceInputs()
+{
+    Label2->setBuddy(Text1);
+    Label5->setBuddy(Text2);
+    Label8->setBuddy(Text3);
+    Label10->setBuddy(Text4);
+    Label12->setBuddy(Text5);
+    Label15->setBuddy(Text6);
+}
+
+void Form1::createMenu()
+{
+    prog = menuBar()->addMenu(u"&Ohjelma"_s);
+    prog->setObjectName(u"prog"_s);
+    quitti = prog->addAction(u"&Lopeta"_s);
+    quitti->setObjectName(u"quitti"_s);
+    ifo = prog->addAction(u"&Tietoa"_s);
+    ifo->setObjectName(u"ifo"_s);
+}
+
+// Wired only after every initial value is set, so that setting them runs no calculation.
+void Form1::connectEvents()
+{
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    connect(Text3, &QLineEdit::textChanged, this, &Form1::Text3_Change);
+    connect(Text4, &QLineEdit::textChanged, this, &Form1::Text4_Change);
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
+    connect(Text6, &QLineEdit::textChanged, this, &Form1::Text6_Change);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+}
+
+void Form1::Text1_Change() { showImpactSpeed(); }
+void Form1::Text2_Change() { showBrakingSpeed(); }
+void Form1::Check1_Click() { showBrakingSpeed(); }
+void Form1::Text3_Change() { showBloodAlcohol(); }
+void Form1::Text4_Change() { showBloodAlcohol(); }
+void Form1::Option1_Click() { showBloodAlcohol(); }
+void Form1::Option2_Click() { showBloodAlcohol(); }
+void Form1::Text5_Change() { showFallTime(); }
+void Form1::Text6_Change() { showWeight(); }
+void Form1::Combo1_Click() { showWeight(); }
+
+void Form1::showImpactSpeed()
+{
+    present(calculators::impactSpeed(textOf(Text1), separator_), Label3, {Text1});
+}
+
+void Form1::showBrakingSpeed()
+{
+    present(calculators::brakingSpeed(textOf(Text2), valueOf(Check1), separator_), Label4, {Text2});
+}
+
+void Form1::showBloodAlcohol()
+{
+    present(calculators::bloodAlcohol(textOf(Text3), textOf(Text4), Option1->isChecked(), separator_), Label9,
+            {Text3, Text4});
+}
+
+void Form1::showFallTime()
+{
+    present(calculators::fallTime(textOf(Text5), separator_), Label11, {Text5});
+}
+
+void Form1::showWeight()
+{
+    present(calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_), Label16, {Text6});
+}
+
+// A failure leaves the result as it was and marks the boxes it came from; any
+// run that does not fail clears the calculation's marks.
+void Form1::present(const calculators::Outcome& outcome, QLabel* result, std::initializer_list<QLineEdit*> inputs)
+{
+    const auto* failure = std::get_if<calculators::Failed>(&outcome);
+    calculators::Inputs input = calculators::firstInput;
+    for (QLineEdit* box : inputs) {
+        if (failure != nullptr && (failure->inputs & input) != 0)
+            markInvalid(box, failure->kind);
+        else
+            clearMark(box);
+        input <<= 1U;
+    }
+    if (const auto* shown = std::get_if<calculators::Shown>(&outcome))
+        setCaption(result, QString::fromStdU16String(shown->caption));
+}

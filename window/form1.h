@@ -1,0 +1,95 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QMainWindow>
+
+#include <initializer_list>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+// The one window: five live calculations, each a row or block of captions,
+// input boxes and a result label. The controls are its whole state; every
+// edit runs the calculation it belongs to and nothing else.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Numbers are read and written with `decimalSeparator` for the window's life.
+    explicit Form1(char16_t decimalSeparator, QWidget* parent = nullptr);
+
+    // The menu commands; what they do belongs to the program that owns the window.
+    [[nodiscard]] QAction* quitCommand() const { return quitti; }
+    [[nodiscard]] QAction* aboutCommand() const { return ifo; }
+    [[nodiscard]] QComboBox* bodyList() const { return Combo1; }
+
+private slots:
+    void Text1_Change();
+    void Text2_Change();
+    void Check1_Click();
+    void Text3_Change();
+    void Text4_Change();
+    void Option1_Click();
+    void Option2_Click();
+    void Text5_Change();
+    void Text6_Change();
+    void Combo1_Click();
+
+private:
+    void createControls();
+    void placeControls();
+    void setFocusOrder();
+    void introduceInputs();
+    void createMenu();
+    void connectEvents();
+
+    void showImpactSpeed();
+    void showBrakingSpeed();
+    void showBloodAlcohol();
+    void showFallTime();
+    void showWeight();
+    void present(const calculators::Outcome& outcome, QLabel* result, std::initializer_list<QLineEdit*> inputs);
+
+    char16_t separator_;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLabel* Label4 = nullptr;
+
+    QLabel* Label7 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLabel* Label9 = nullptr;
+
+    QLabel* Label13 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLabel* Label11 = nullptr;
+
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label16 = nullptr;
+
+    QMenu* prog = nullptr;
+    QAction* quitti = nullptr;
+    QAction* ifo = nullptr;
+};
