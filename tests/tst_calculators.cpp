@@ -1,0 +1,254 @@
+#include "bloodalcohol.h"
+#include "brakingspeed.h"
+#include "falltime.h"
+#include "impactspeed.h"
+#include "weight.h"
+
+#include <QtTest>
+
+using calculators::bothInputs;
+using calculators::firstInput;
+using calculators::Inputs;
+using calculators::secondInput;
+using values::ErrorKind;
+using enum values::ErrorKind;
+
+namespace {
+
+QString kindName(ErrorKind kind)
+{
+    switch (kind) {
+    case TypeMismatch: return QStringLiteral("TypeMismatch");
+    case Overflow: return QStringLiteral("Overflow");
+    case DivisionByZero: return QStringLiteral("DivisionByZero");
+    case InvalidArgument: return QStringLiteral("InvalidArgument");
+    }
+    return QStringLiteral("unknown error");
+}
+
+// Outcomes are compared as text so that a failing row names both sides plainly.
+QString shown(const QString& caption) { return QStringLiteral("shown \"%1\"").arg(caption); }
+QString declined() { return QStringLiteral("declined"); }
+QString failed(ErrorKind kind, Inputs inputs)
+{
+    return QStringLiteral("failed %1 on inputs %2").arg(kindName(kind)).arg(inputs);
+}
+
+QString describe(const calculators::Outcome& outcome)
+{
+    if (const auto* result = std::get_if<calculators::Shown>(&outcome))
+        return shown(QString::fromStdU16String(result->caption));
+    if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
+        return failed(failure->kind, failure->inputs);
+    return declined();
+}
+
+std::u16string input(const QString& text) { return text.toStdU16String(); }
+
+const QChar comma(u',');
+const QChar point(u'.');
+
+} // namespace
+
+class TestCalculators : public QObject {
+    Q_OBJECT
+
+private slots:
+    void impactSpeed_data()
+    {
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("10") << "10" << comma << shown("45,3872 km/h");
+        QTest::newRow("100, trailing zero dropped") << "100" << comma << shown("143,527 km/h");
+        QTest::newRow("0") << "0" << comma << shown("0 km/h");
+        QTest::newRow("negative zero") << "-0" << comma << shown("0 km/h");
+        QTest::newRow("point separator") << "2.5" << point << shown("22.6936 km/h");
+        QTest::newRow("comma separator") << "2,5" << comma << shown("22,6936 km/h");
+        QTest::newRow("empty") << "" << comma << declined();
+        QTest::newRow("blanks only") << "   " << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("letters") << "abc" << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("foreign separator") << "2.5" << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("negative") << "-4" << comma << failed(InvalidArgument, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << comma << failed(Overflow, firstInput);
+        QTest::newRow("product infinite") << "1e308" << comma << failed(Overflow, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e30" << comma << failed(Overflow, firstInput);
+    }
+
+    void impactSpeed()
+    {
+        QFETCH(QString, height);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(calculators::impactSpeed(input(height), separator.unicode())), expected);
+    }
+
+    void brakingSpeed_data()
+    {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<int>("wetRoad");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+
+        // The root is rounded to four decimals before the road factor: 3,1623 for 10.
+        QTest::newRow("10 dry") << "10" << 0 << comma << shown("41,1099 km/h");
+        QTest::newRow("10 wet") << "10" << 1 << comma << shown("27,82824 km/h");
+        QTest::newRow("10 greyed is dry") << "10" << 2 << comma << shown("41,1099 km/h");
+        QTest::newRow("25 dry") << "25" << 0 << comma << shown("65 km/h");
+        QTest::newRow("25 wet") << "25" << 1 << comma << shown("44 km/h");
+        QTest::newRow("2 dry") << "2" << 0 << comma << shown("18,3846 km/h");
+        QTest::newRow("2 wet") << "2" << 1 << comma << shown("12,44496 km/h");
+        QTest::newRow("2.5 dry, point") << "2.5" << 0 << point << shown("20.5543 km/h");
+        QTest::newRow("2.5 wet, point") << "2.5" << 1 << point << shown("13.91368 km/h");
+        QTest::newRow("empty") << "" << 0 << comma << declined();
+        QTest::newRow("letters") << "abc" << 0 << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("foreign separator") << "2,5" << 1 << point << failed(TypeMismatch, firstInput);
+        QTest::newRow("negative") << "-1" << 1 << comma << failed(InvalidArgument, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e30" << 1 << comma << failed(Overflow, firstInput);
+        // The root, 8E13, still fits; thirteen times it does not.
+        QTest::newRow("dry product beyond range") << "6,4e27" << 0 << comma << failed(Overflow, firstInput);
+    }
+
+    void brakingSpeed()
+    {
+        QFETCH(QString, length);
+        QFETCH(int, wetRoad);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(calculators::brakingSpeed(input(length), wetRoad, separator.unicode())), expected);
+    }
+
+    void bloodAlcohol_data()
+    {
+        QTest::addColumn<QString>("alcohol");
+        QTest::addColumn<QString>("mass");
+        QTest::addColumn<bool>("man");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("man") << "50" << "80" << true << comma << shown("0,8333 promillea");
+        QTest::newRow("not a man") << "50" << "80" << false << comma << shown("0,947 promillea");
+        QTest::newRow("point separator") << "50" << "80" << true << point << shown("0.8333 promillea");
+        QTest::newRow("no alcohol") << "00" << "80" << true << comma << shown("0 promillea");
+
+        QTest::newRow("alcohol 0") << "0" << "80" << true << comma << declined();
+        QTest::newRow("mass 0") << "50" << "0" << true << comma << declined();
+        QTest::newRow("alcohol empty") << "" << "80" << true << comma << declined();
+        QTest::newRow("mass empty") << "50" << "" << true << comma << declined();
+        QTest::newRow("mass leading blank") << "50" << " 80" << true << comma << declined();
+        QTest::newRow("mass starts with separator") << "50" << ",5" << true << comma << declined();
+        QTest::newRow("negative alcohol") << "-50" << "80" << true << comma << declined();
+
+        QTest::newRow("mass 00") << "50" << "00" << true << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("mass 0,0") << "50" << "0,0" << false << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("zero by zero") << "0,0" << "00" << true << comma << failed(Overflow, secondInput);
+        QTest::newRow("alcohol letters") << "abc" << "80" << true << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("mass letters") << "50" << "x" << false << comma << failed(TypeMismatch, secondInput);
+        QTest::newRow("alcohol with point") << "0.5" << "80" << true << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("alcohol unreadably large") << "1e309" << "80" << true << comma << failed(Overflow, firstInput);
+        QTest::newRow("mass unreadably large") << "50" << "1e309" << true << comma << failed(Overflow, secondInput);
+        QTest::newRow("quotient beyond fixed range") << "1e300" << "1" << true << comma << failed(Overflow, bothInputs);
+        QTest::newRow("quotient infinite") << "1e300" << "1e-300" << false << comma << failed(Overflow, bothInputs);
+    }
+
+    void bloodAlcohol()
+    {
+        QFETCH(QString, alcohol);
+        QFETCH(QString, mass);
+        QFETCH(bool, man);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(calculators::bloodAlcohol(input(alcohol), input(mass), man, separator.unicode())), expected);
+    }
+
+    void fallTime_data()
+    {
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("20") << "20" << comma << shown("2 s");
+        QTest::newRow("45") << "45" << comma << shown("3 s");
+        QTest::newRow("10") << "10" << comma << shown("1,4142 s");
+        QTest::newRow("1") << "1" << comma << shown("0,4472 s");
+        QTest::newRow("00") << "00" << comma << shown("0 s");
+        QTest::newRow("comma separator") << "2,5" << comma << shown("0,7071 s");
+        QTest::newRow("point separator") << "2.5" << point << shown("0.7071 s");
+        QTest::newRow("0") << "0" << comma << declined();
+        QTest::newRow("empty") << "" << comma << declined();
+        QTest::newRow("leading blank") << " 5" << comma << declined();
+        QTest::newRow("minus") << "-5" << comma << declined();
+        QTest::newRow("plus") << "+5" << comma << declined();
+        QTest::newRow("separator first") << ",5" << comma << declined();
+        QTest::newRow("letter") << "a" << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << comma << failed(Overflow, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e31" << comma << failed(Overflow, firstInput);
+    }
+
+    void fallTime()
+    {
+        QFETCH(QString, height);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(calculators::fallTime(input(height), separator.unicode())), expected);
+    }
+
+    void weight_data()
+    {
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<int>("body");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected");
+
+        const char* const seventy[] = {"28", "63", "70", "28", "175", "77", "56", "84", "0,7", "1960", "11,9"};
+        const char* const names[] = {"Merkurius", "Venus", "Maa", "Mars", "Jupiter", "Saturnus",
+                                     "Uranus", "Neptunus", "Pluto", "Aurinko", "Kuu"};
+        for (int body = 0; body < 11; ++body)
+            QTest::addRow("70 on %s", names[body])
+                << "70" << body << comma << shown(QStringLiteral("%1 kg").arg(QLatin1String(seventy[body])));
+
+        QTest::newRow("no body chosen") << "70" << -1 << comma << shown("0 kg");
+        QTest::newRow("past the list") << "70" << 11 << comma << shown("0 kg");
+        QTest::newRow("decimals on Maa") << "70,5" << 2 << comma << shown("70,5 kg");
+        QTest::newRow("point on Jupiter") << "70.5" << 4 << point << shown("176.25 kg");
+        QTest::newRow("0") << "0" << 2 << comma << declined();
+        QTest::newRow("empty") << "" << 2 << comma << declined();
+        QTest::newRow("leading blank") << " 70" << 2 << comma << declined();
+        QTest::newRow("letter") << "x" << 2 << comma << failed(TypeMismatch, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << 2 << comma << failed(Overflow, firstInput);
+        QTest::newRow("product beyond range") << "1e308" << 9 << comma << failed(Overflow, firstInput);
+    }
+
+    void weight()
+    {
+        QFETCH(QString, weight);
+        QFETCH(int, body);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(calculators::weight(input(weight), body, separator.unicode())), expected);
+    }
+
+    void bodies()
+    {
+        const QStringList names = {"Merkurius", "Venus", "Maa", "Mars", "Jupiter", "Saturnus",
+                                   "Uranus", "Neptunus", "Pluto", "Aurinko", "Kuu"};
+        QStringList listed;
+        QList<int> integerFactors;
+        for (const calculators::Body& body : calculators::bodies()) {
+            listed << QString::fromStdU16String(std::u16string(body.name));
+            const auto kind = body.factor.kind();
+            QVERIFY2(kind == values::Tagged::Kind::Integer || kind == values::Tagged::Kind::Double,
+                     qPrintable(listed.last()));
+            if (kind == values::Tagged::Kind::Integer)
+                integerFactors << int(listed.size() - 1);
+        }
+        QCOMPARE(listed, names);
+        // Only Maa and Aurinko have whole factors, and they stay Integers.
+        QCOMPARE(integerFactors, QList<int>({2, 9}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCalculators)
+
+#include "tst_calculators.moc"
