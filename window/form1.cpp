@@ -138,6 +138,9 @@ void Form1::createControls()
     Label16 = createResultLabel(client, "Label16", u"0 kg"_s);
 }
 
+// Check1 ends where Label4 begins and Option1 where Option2 begins, each one
+// pixel short of the size it was once drawn with, so that no two controls
+// share a pixel but Label9 and Option2.
 void Form1::placeControls()
 {
     struct Placement {
@@ -148,9 +151,9 @@ void Form1::placeControls()
         {Label1, {120, 120, 3885, 240}},   {Label2, {120, 480, 1890, 240}},
         {Text1, {2040, 480, 1215, 285}},   {Label3, {3360, 480, 585, 240}},
         {Label6, {120, 960, 3600, 240}},   {Label5, {120, 1320, 1545, 240}},
-        {Text2, {1680, 1320, 735, 285}},   {Check1, {2520, 1320, 855, 315}},
+        {Text2, {1680, 1320, 735, 285}},   {Check1, {2520, 1320, 840, 315}},
         {Label4, {3360, 1320, 585, 240}},  {Label7, {120, 1800, 3165, 240}},
-        {Option1, {2520, 2040, 735, 255}}, {Label8, {120, 2160, 1395, 240}},
+        {Option1, {2520, 2040, 735, 240}}, {Label8, {120, 2160, 1395, 240}},
         {Text3, {1560, 2160, 855, 285}},   {Option2, {2520, 2280, 855, 255}},
         {Label10, {120, 2520, 1845, 240}}, {Text4, {2040, 2520, 375, 285}},
         {Label9, {2520, 2520, 990, 240}},  {Label13, {120, 3000, 4140, 240}},
