@@ -332,6 +332,7 @@ private slots:
         QTest::newRow("string not a number") << str(u"abc") << integer(2) << mismatch;
         QTest::newRow("foreign separator") << str(u"2.5") << real(1) << mismatch;
         QTest::newRow("string beyond range") << str(u"1e309") << integer(1) << overflow;
+        QTest::newRow("left string's error first") << str(u"abc") << str(u"1e309") << mismatch;
         QTest::newRow("fixed beyond range") << fixedOf(countMax) << integer(2) << overflow;
         QTest::newRow("double beyond range") << real(1e308) << real(10) << overflow;
         QTest::newRow("integer beyond range") << integer(300) << integer(300) << overflow;

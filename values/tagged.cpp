@@ -98,8 +98,12 @@ Fixed fixedProduct(Fixed left, Fixed right)
 
 Tagged multiply(const Tagged& left, const Tagged& right, char16_t separator)
 {
-    if (isFloating(left) || isFloating(right))
-        return Tagged::number(checkedMultiply(left.toDouble(separator), right.toDouble(separator)));
+    if (isFloating(left) || isFloating(right)) {
+        // Read left first, as divide does: with two unreadable texts the
+        // left one's error is raised, whatever order a compiler gives arguments.
+        const double leftValue = left.toDouble(separator);
+        return Tagged::number(checkedMultiply(leftValue, right.toDouble(separator)));
+    }
 
     if (left.kind() == Tagged::Kind::Fixed && right.kind() == Tagged::Kind::Fixed)
         return Tagged::fixed(fixedProduct(left.asFixed(), right.asFixed()));
