@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTextLayout>
+#include <QtMath>
 
 #include <string>
 #include <variant>
@@ -56,12 +58,25 @@ QLabel* createResultLabel(QWidget* parent, const char* name, const QString& capt
     return label;
 }
 
+// The width a caption takes in the label's font, the last glyph's overhang
+// included, as the label's size hint would give it. Asked of a selectable
+// label, that hint lays out its text document six times over, which made a
+// keystroke several times slower than typing into a box that computes nothing.
+int captionWidth(const QLabel* label, const QString& caption)
+{
+    QTextLayout layout(caption, label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return qCeil(line.naturalTextWidth());
+}
+
 // A label is one line high and as wide as its caption, so a longer result
 // grows to the right and nothing else moves.
 void setCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
-    label->resize(label->sizeHint().width(), label->height());
+    label->resize(captionWidth(label, caption), label->height());
 }
 
 std::u16string textOf(const QLineEdit* box) { return box->text().toStdU16String(); }
