@@ -2,9 +2,17 @@
 # Installs what is missing, builds Vemparo and runs every test. Safe to run again.
 # Needs no display: the window tests run on Qt's offscreen platform.
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+source "$repo_root/scripts/checks.sh"
 
-install_packages "${build_packages[@]}"
+# desktop-file-utils: the install test validates the desktop entry.
+install_packages "${build_packages[@]}" desktop-file-utils
+install_packages "${check_packages[@]}"
 
-echo "== Build and test"
+stage "Build and test (build/debug)"
 build_tree "$repo_root/build/debug" -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir "$repo_root/build/debug" --output-on-failure -j "$jobs"
+stage_done
+
+sanitizer_stage
+tidy_stage
+fuzz_stage

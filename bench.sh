@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vemparo for release with its benchmarks and
+# prints every figure: each calculation alone, one keystroke through the window,
+# and start-up time and peak memory against a bare Qt window. Needs no display.
+source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+
+install_packages "${build_packages[@]}" libbenchmark-dev
+
+build_dir="$repo_root/build/bench"
+build_tree "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVEMPARO_BENCHMARKS=ON >/dev/null
+
+echo "== Each calculation alone, input texts to caption"
+"$build_dir/bench/bench_chains"
+echo
+echo "== One keystroke through the window, key event to new caption"
+"$build_dir/bench/bench_keystroke"
+echo
+echo "== Start-up"
+"$build_dir/bench/bench_startup"

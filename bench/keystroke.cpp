@@ -1,0 +1,115 @@
+// One keystroke through the real window on the offscreen platform: the key
+// event into a text box, through the shortcut check and the box's own key
+// handling, until the box's result label holds its new caption.
+
+#include "barewindow.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Calculation {
+    const char* name;
+    QString box;
+    QString result;
+    QString startText;
+    QString otherBox = {};
+    QString otherText = {};
+};
+
+// Blood alcohol needs a mass beside the grams to compute at all.
+const Calculation calculations[] = {
+    {"impactSpeed", u"Text1"_s, u"Label3"_s, u"12"_s},
+    {"brakingSpeed", u"Text2"_s, u"Label4"_s, u"18"_s},
+    {"bloodAlcohol", u"Text3"_s, u"Label9"_s, u"40"_s, u"Text4"_s, u"80"_s},
+    {"fallTime", u"Text5"_s, u"Label11"_s, u"20"_s},
+    {"weight", u"Text6"_s, u"Label16"_s, u"70"_s},
+};
+
+// Types a digit on even runs and takes it back on odd ones, so that every
+// keystroke changes the result.
+Qt::Key keyFor(bool takeBack) { return takeBack ? Qt::Key_Backspace : Qt::Key_5; }
+
+// Into the focused box of the active window, as a user types.
+void typeAlternately(benchmark::State& state, QLineEdit* box)
+{
+    box->window()->activateWindow();
+    box->setFocus();
+    QCoreApplication::processEvents();
+    bool takeBack = false;
+    for (auto _ : state) {
+        QTest::keyClick(box, keyFor(takeBack));
+        takeBack = !takeBack;
+    }
+    // What the keystrokes left to paint is painted outside the measurement.
+    QCoreApplication::processEvents();
+}
+
+bool changesCaption(QLineEdit* box, const QLabel* result, bool takeBack)
+{
+    const QString before = result->text();
+    QTest::keyClick(box, keyFor(takeBack));
+    return result->text() != before;
+}
+
+void keystroke(benchmark::State& state, QWidget& window, const Calculation& calculation)
+{
+    auto* box = window.findChild<QLineEdit*>(calculation.box);
+    const auto* result = window.findChild<QLabel*>(calculation.result);
+    if (box == nullptr || result == nullptr) {
+        state.SkipWithError("the window has no such box or label");
+        return;
+    }
+    if (!calculation.otherBox.isEmpty())
+        window.findChild<QLineEdit*>(calculation.otherBox)->setText(calculation.otherText);
+    box->setText(calculation.startText);
+    if (!changesCaption(box, result, false) || !changesCaption(box, result, true)) {
+        state.SkipWithError("a keystroke leaves the caption as it was");
+        return;
+    }
+    typeAlternately(state, box);
+}
+
+// The floor: the same keystrokes into a box that computes nothing.
+void bareKeystroke(benchmark::State& state, QWidget& window)
+{
+    auto* box = window.findChild<QLineEdit*>();
+    box->setText(u"12"_s);
+    typeAlternately(state, box);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // The same platform everywhere, display or not, so that figures compare.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    Program program(u',');
+    program.show();
+    BareWindow bare;
+    bare.show();
+    if (!QTest::qWaitForWindowExposed(&program.window()) || !QTest::qWaitForWindowExposed(&bare))
+        return 1;
+
+    for (const Calculation& calculation : calculations)
+        benchmark::RegisterBenchmark(calculation.name, [&](benchmark::State& state) {
+            keystroke(state, program.window(), calculation);
+        });
+    benchmark::RegisterBenchmark("bareWindow", [&](benchmark::State& state) { bareKeystroke(state, bare); });
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

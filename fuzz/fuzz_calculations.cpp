@@ -1,0 +1,95 @@
+// Any texts, check value, option and body index given to the five
+// calculations: each ends in a caption, a declined guard or a failure of one
+// of the four error kinds blamed on its own inputs, and nothing else. A
+// caption's number reads back as a finite amount that is not negative.
+
+#include "bloodalcohol.h"
+#include "brakingspeed.h"
+#include "falltime.h"
+#include "fuzzinput.h"
+#include "impactspeed.h"
+#include "number.h"
+#include "weight.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+using calculators::Inputs;
+using calculators::Outcome;
+using fuzz::require;
+
+// The guard, by code unit: greater than "" is not empty; greater than "0" is
+// a first unit above '0', or '0' with more after it.
+bool passesEmptyGuard(std::u16string_view text) { return !text.empty(); }
+bool passesZeroGuard(std::u16string_view text)
+{
+    return !text.empty() && (text[0] > u'0' || (text[0] == u'0' && text.size() > 1));
+}
+
+void check(const Outcome& outcome, bool guardPasses, Inputs inputs, std::u16string_view unit, char16_t separator)
+{
+    require(std::holds_alternative<calculators::Declined>(outcome) == !guardPasses,
+            "a calculation declines exactly when its guard fails");
+    if (const auto* failure = std::get_if<calculators::Failed>(&outcome)) {
+        const auto kind = static_cast<int>(failure->kind);
+        require(kind >= static_cast<int>(values::ErrorKind::TypeMismatch)
+                    && kind <= static_cast<int>(values::ErrorKind::InvalidArgument),
+                "a failure is one of the four error kinds");
+        require(failure->inputs != 0 && (failure->inputs & ~inputs) == 0,
+                "a failure is blamed on the calculation's own inputs");
+    }
+    if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
+        const std::u16string_view caption = shown->caption;
+        require(caption.size() > unit.size() && caption.ends_with(unit), "a caption ends with its unit", caption);
+        const auto amount = fuzz::attempt(
+            [&] { return values::toNumber(caption.substr(0, caption.size() - unit.size()), separator); });
+        const auto* number = std::get_if<double>(&amount);
+        require(number != nullptr && std::isfinite(*number) && !std::signbit(*number),
+                "a caption shows a finite amount, not negative", caption);
+    }
+}
+
+template <typename Calculation>
+Outcome settled(Calculation&& calculation)
+{
+    try {
+        return calculation();
+    } catch (...) {
+        fuzz::violated("no exception escapes a calculation");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace calculators;
+
+    fuzz::FuzzInput input(data, size);
+    const std::uint8_t control = input.byte();
+    const char16_t separator = fuzz::separatorFrom(control);
+    const int wetRoad = (control >> 2U) % 3;
+    const bool man = (control & 0x10U) != 0;
+    const int bodyIndex = input.byte() % 13 - 1;
+    const std::u16string first = input.text(input.byte());
+    std::u16string second = input.text();
+    if ((control & 0xE0U) == 0xE0U)
+        second = fuzz::filledBox(second);
+
+    for (const std::u16string& text : {first, second}) {
+        check(settled([&] { return impactSpeed(text, separator); }), passesEmptyGuard(text), firstInput, u" km/h",
+              separator);
+        check(settled([&] { return brakingSpeed(text, wetRoad, separator); }), passesEmptyGuard(text), firstInput,
+              u" km/h", separator);
+        check(settled([&] { return fallTime(text, separator); }), passesZeroGuard(text), firstInput, u" s",
+              separator);
+        check(settled([&] { return weight(text, bodyIndex, separator); }), passesZeroGuard(text), firstInput, u" kg",
+              separator);
+    }
+    check(settled([&] { return bloodAlcohol(first, second, man, separator); }),
+          passesZeroGuard(first) && passesZeroGuard(second), bothInputs, u" promillea", separator);
+    return 0;
+}
