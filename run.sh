@@ -3,7 +3,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 
 install_packages "${build_packages[@]}"
-build_tree "$repo_root/build/release" -DCMAKE_BUILD_TYPE=Release
+build_target=vemparo build_tree "$repo_root/build/release" -DCMAKE_BUILD_TYPE=Release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "Vemparo is a desktop program and needs a display, but none is set (DISPLAY or WAYLAND_DISPLAY)." >&2

@@ -33,5 +33,5 @@ build_tree() {
     local dir=$1
     shift
     cmake -S "$repo_root" -B "$dir" -G "Unix Makefiles" "$@" >/dev/null
-    cmake --build "$dir" -j "$jobs"
+    cmake --build "$dir" -j "$jobs" ${build_target:+--target "$build_target"}
 }
