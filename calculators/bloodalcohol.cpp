@@ -14,6 +14,10 @@ values::Tagged distributionRatio(bool man) { return values::Tagged::number(man ?
 constexpr Inputs alcoholInput = firstInput;
 constexpr Inputs massInput = secondInput;
 
+// A mass that reads as zero divides by zero, also when no alcohol was drunk
+// and the value rules call zero by zero an overflow.
+Cause zeroMass(values::ErrorKind /*kind*/) { return Cause::DivisionByZero; }
+
 } // namespace
 
 Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, bool man, char16_t separator)
@@ -24,17 +28,17 @@ Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, bool
     if (!(massGiven && alcoholGiven))
         return Declined{};
     return settle([&] {
-        const values::Tagged body = blame(massInput, [&] {
-            return values::multiply(values::Tagged::text(mass), ratio, separator);
-        });
-        const values::Tagged drunk = blame(alcoholInput, [&] {
-            return values::Tagged::number(values::toNumber(alcohol, separator));
-        });
-        // A zero divisor can only come from the mass; any other overflow is the
+        // Each text is read apart from the arithmetic, so that a text too large
+        // to read is told from a quotient too large to show. The mass first, as
+        // the product it goes into comes before the quotient.
+        const auto kilograms = values::Tagged::number(read(mass, massInput, separator));
+        const values::Tagged body = compute(massInput, [&] { return values::multiply(kilograms, ratio, separator); });
+        const auto grams = values::Tagged::number(read(alcohol, alcoholInput, separator));
+        // A zero divisor can only come from the mass; any other failure is the
         // quotient's, which both inputs make.
-        const Inputs quotientInputs = body.asDouble() == 0.0 ? massInput : bothInputs;
-        return blame(quotientInputs, [&] {
-            const values::Tagged concentration = values::divide(drunk, body, separator);
+        const bool massIsZero = body.asDouble() == 0.0;
+        return blame(massIsZero ? massInput : bothInputs, massIsZero ? zeroMass : computingCause, [&] {
+            const values::Tagged concentration = values::divide(grams, body, separator);
             return values::toFixed(concentration, separator).toText(separator) + u" promillea";
         });
     });

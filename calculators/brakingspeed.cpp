@@ -23,10 +23,9 @@ Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator
     const values::Tagged factor = roadFactor(wetRoad);
     if (!values::isGreater(length, u""))
         return Declined{};
-    return settle(firstInput, [&] {
-        const double root = values::squareRoot(values::toNumber(length, separator));
+    return settleOneInput(length, separator, [&](double metres) {
         // Rounded to four decimals before the factor, as the speed was always worked out.
-        const auto rounded = values::Tagged::fixed(values::Fixed::fromDouble(root));
+        const auto rounded = values::Tagged::fixed(values::Fixed::fromDouble(values::squareRoot(metres)));
         const values::Tagged speed = values::multiply(rounded, factor, separator);
         return values::concatenate(speed, values::Tagged::text(u" km/h"), separator);
     });

@@ -10,8 +10,8 @@ Outcome fallTime(std::u16string_view height, char16_t separator)
 {
     if (!values::isGreater(height, u"0"))
         return Declined{};
-    return settle(firstInput, [&] {
-        const double quotient = values::checkedDivide(values::toNumber(height, separator), 5.0);
+    return settleOneInput(height, separator, [&](double metres) {
+        const double quotient = values::checkedDivide(metres, 5.0);
         const values::Fixed time = values::Fixed::fromDouble(values::squareRoot(quotient));
         return time.toText(separator) + u" s";
     });

@@ -10,8 +10,8 @@ Outcome impactSpeed(std::u16string_view height, char16_t separator)
 {
     if (!values::isGreater(height, u""))
         return Declined{};
-    return settle(firstInput, [&] {
-        const double product = values::checkedMultiply(values::toNumber(height, separator), 206.0);
+    return settleOneInput(height, separator, [&](double metres) {
+        const double product = values::checkedMultiply(metres, 206.0);
         const values::Fixed speed = values::Fixed::fromDouble(values::squareRoot(product));
         return speed.toText(separator) + u" km/h";
     });

@@ -42,8 +42,10 @@ Outcome weight(std::u16string_view weight, int bodyIndex, char16_t separator)
     const values::Tagged factor = bodyFactor(bodyIndex);
     if (!values::isGreater(weight, u"0"))
         return Declined{};
-    return settle(firstInput, [&] {
-        const values::Tagged there = values::multiply(values::Tagged::text(weight), factor, separator);
+    // The text is read apart from the product, so that a text too large to
+    // read is told from a product too large to show; the product is a double either way.
+    return settleOneInput(weight, separator, [&](double kilograms) {
+        const values::Tagged there = values::multiply(values::Tagged::number(kilograms), factor, separator);
         return values::concatenate(there, values::Tagged::text(u" kg"), separator);
     });
 }

@@ -1,6 +1,7 @@
 // Any texts, check value, option and body index given to the five
 // calculations: each ends in a caption, a declined guard or a failure of one
-// of the four error kinds blamed on its own inputs, and nothing else. A
+// of the five causes blamed on its own inputs, and nothing else; a text that
+// does not read is blamed on that one input. A
 // caption's number reads back as a finite amount that is not negative.
 
 #include "bloodalcohol.h"
@@ -34,12 +35,13 @@ void check(const Outcome& outcome, bool guardPasses, Inputs inputs, std::u16stri
     require(std::holds_alternative<calculators::Declined>(outcome) == !guardPasses,
             "a calculation declines exactly when its guard fails");
     if (const auto* failure = std::get_if<calculators::Failed>(&outcome)) {
-        const auto kind = static_cast<int>(failure->kind);
-        require(kind >= static_cast<int>(values::ErrorKind::TypeMismatch)
-                    && kind <= static_cast<int>(values::ErrorKind::InvalidArgument),
-                "a failure is one of the four error kinds");
+        using enum calculators::Cause;
+        const auto cause = failure->cause;
+        require(cause >= NotANumber && cause <= NegativeRoot, "a failure is one of the five causes");
         require(failure->inputs != 0 && (failure->inputs & ~inputs) == 0,
                 "a failure is blamed on the calculation's own inputs");
+        if (cause == NotANumber || cause == NumberTooLarge)
+            require((failure->inputs & (failure->inputs - 1)) == 0, "a text that does not read is its own input's");
     }
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
         const std::u16string_view caption = shown->caption;

@@ -10,28 +10,29 @@ using calculators::bothInputs;
 using calculators::firstInput;
 using calculators::Inputs;
 using calculators::secondInput;
-using values::ErrorKind;
-using enum values::ErrorKind;
+using calculators::Cause;
+using enum calculators::Cause;
 
 namespace {
 
-QString kindName(ErrorKind kind)
+QString causeName(Cause cause)
 {
-    switch (kind) {
-    case TypeMismatch: return QStringLiteral("TypeMismatch");
-    case Overflow: return QStringLiteral("Overflow");
+    switch (cause) {
+    case NotANumber: return QStringLiteral("NotANumber");
+    case NumberTooLarge: return QStringLiteral("NumberTooLarge");
+    case ResultTooLarge: return QStringLiteral("ResultTooLarge");
     case DivisionByZero: return QStringLiteral("DivisionByZero");
-    case InvalidArgument: return QStringLiteral("InvalidArgument");
+    case NegativeRoot: return QStringLiteral("NegativeRoot");
     }
-    return QStringLiteral("unknown error");
+    return QStringLiteral("unknown cause");
 }
 
 // Outcomes are compared as text so that a failing row names both sides plainly.
 QString shown(const QString& caption) { return QStringLiteral("shown \"%1\"").arg(caption); }
 QString declined() { return QStringLiteral("declined"); }
-QString failed(ErrorKind kind, Inputs inputs)
+QString failed(Cause cause, Inputs inputs)
 {
-    return QStringLiteral("failed %1 on inputs %2").arg(kindName(kind)).arg(inputs);
+    return QStringLiteral("failed %1 on inputs %2").arg(causeName(cause)).arg(inputs);
 }
 
 QString describe(const calculators::Outcome& outcome)
@@ -39,7 +40,7 @@ QString describe(const calculators::Outcome& outcome)
     if (const auto* result = std::get_if<calculators::Shown>(&outcome))
         return shown(QString::fromStdU16String(result->caption));
     if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
-        return failed(failure->kind, failure->inputs);
+        return failed(failure->cause, failure->inputs);
     return declined();
 }
 
@@ -67,13 +68,14 @@ private slots:
         QTest::newRow("point separator") << "2.5" << point << shown("22.6936 km/h");
         QTest::newRow("comma separator") << "2,5" << comma << shown("22,6936 km/h");
         QTest::newRow("empty") << "" << comma << declined();
-        QTest::newRow("blanks only") << "   " << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("letters") << "abc" << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("foreign separator") << "2.5" << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("negative") << "-4" << comma << failed(InvalidArgument, firstInput);
-        QTest::newRow("unreadably large") << "1e309" << comma << failed(Overflow, firstInput);
-        QTest::newRow("product infinite") << "1e308" << comma << failed(Overflow, firstInput);
-        QTest::newRow("root beyond fixed range") << "1e30" << comma << failed(Overflow, firstInput);
+        QTest::newRow("blanks only") << "   " << comma << failed(NotANumber, firstInput);
+        QTest::newRow("letters") << "abc" << comma << failed(NotANumber, firstInput);
+        QTest::newRow("foreign separator") << "2.5" << comma << failed(NotANumber, firstInput);
+        QTest::newRow("negative") << "-4" << comma << failed(NegativeRoot, firstInput);
+        QTest::newRow("slightly negative") << "-0,001" << comma << failed(NegativeRoot, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << comma << failed(NumberTooLarge, firstInput);
+        QTest::newRow("product infinite") << "1e307" << comma << failed(ResultTooLarge, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e30" << comma << failed(ResultTooLarge, firstInput);
     }
 
     void impactSpeed()
@@ -102,12 +104,15 @@ private slots:
         QTest::newRow("2.5 dry, point") << "2.5" << 0 << point << shown("20.5543 km/h");
         QTest::newRow("2.5 wet, point") << "2.5" << 1 << point << shown("13.91368 km/h");
         QTest::newRow("empty") << "" << 0 << comma << declined();
-        QTest::newRow("letters") << "abc" << 0 << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("foreign separator") << "2,5" << 1 << point << failed(TypeMismatch, firstInput);
-        QTest::newRow("negative") << "-1" << 1 << comma << failed(InvalidArgument, firstInput);
-        QTest::newRow("root beyond fixed range") << "1e30" << 1 << comma << failed(Overflow, firstInput);
+        QTest::newRow("letters") << "abc" << 0 << comma << failed(NotANumber, firstInput);
+        QTest::newRow("foreign separator") << "2,5" << 1 << point << failed(NotANumber, firstInput);
+        QTest::newRow("negative") << "-2" << 1 << comma << failed(NegativeRoot, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << 0 << comma << failed(NumberTooLarge, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e30" << 1 << comma << failed(ResultTooLarge, firstInput);
         // The root, 8E13, still fits; thirteen times it does not.
-        QTest::newRow("dry product beyond range") << "6,4e27" << 0 << comma << failed(Overflow, firstInput);
+        QTest::newRow("dry product beyond range") << "6,4e27" << 0 << comma << failed(ResultTooLarge, firstInput);
+        QTest::newRow("9e28 dry, exact product beyond range") << "9e28" << 0 << comma << failed(ResultTooLarge, firstInput);
+        QTest::newRow("9e28 wet, a double") << "9e28" << 1 << comma << shown("2,64E+15 km/h");
     }
 
     void brakingSpeed()
@@ -142,14 +147,21 @@ private slots:
 
         QTest::newRow("mass 00") << "50" << "00" << true << comma << failed(DivisionByZero, secondInput);
         QTest::newRow("mass 0,0") << "50" << "0,0" << false << comma << failed(DivisionByZero, secondInput);
-        QTest::newRow("zero by zero") << "0,0" << "00" << true << comma << failed(Overflow, secondInput);
-        QTest::newRow("alcohol letters") << "abc" << "80" << true << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("mass letters") << "50" << "x" << false << comma << failed(TypeMismatch, secondInput);
-        QTest::newRow("alcohol with point") << "0.5" << "80" << true << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("alcohol unreadably large") << "1e309" << "80" << true << comma << failed(Overflow, firstInput);
-        QTest::newRow("mass unreadably large") << "50" << "1e309" << true << comma << failed(Overflow, secondInput);
-        QTest::newRow("quotient beyond fixed range") << "1e300" << "1" << true << comma << failed(Overflow, bothInputs);
-        QTest::newRow("quotient infinite") << "1e300" << "1e-300" << false << comma << failed(Overflow, bothInputs);
+        QTest::newRow("mass too small to represent") << "30" << "1e-400" << false << comma
+                                                     << failed(DivisionByZero, secondInput);
+        QTest::newRow("zero by zero") << "0,0" << "0,0" << true << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("alcohol letters") << "abc" << "80" << true << comma << failed(NotANumber, firstInput);
+        QTest::newRow("mass letters") << "50" << "x" << false << comma << failed(NotANumber, secondInput);
+        QTest::newRow("both letters, the mass read first") << "abc" << "xyz" << false << comma
+                                                           << failed(NotANumber, secondInput);
+        QTest::newRow("alcohol with point") << "0.5" << "80" << true << comma << failed(NotANumber, firstInput);
+        QTest::newRow("alcohol unreadably large") << "1e309" << "80" << true << comma
+                                                  << failed(NumberTooLarge, firstInput);
+        QTest::newRow("mass unreadably large") << "50" << "1e309" << true << comma << failed(NumberTooLarge, secondInput);
+        QTest::newRow("quotient beyond fixed range") << "1e300" << "1" << true << comma
+                                                     << failed(ResultTooLarge, bothInputs);
+        QTest::newRow("quotient infinite, tiny mass") << "30" << "1e-320" << false << comma
+                                                      << failed(ResultTooLarge, bothInputs);
     }
 
     void bloodAlcohol()
@@ -181,9 +193,9 @@ private slots:
         QTest::newRow("minus") << "-5" << comma << declined();
         QTest::newRow("plus") << "+5" << comma << declined();
         QTest::newRow("separator first") << ",5" << comma << declined();
-        QTest::newRow("letter") << "a" << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("unreadably large") << "1e309" << comma << failed(Overflow, firstInput);
-        QTest::newRow("root beyond fixed range") << "1e31" << comma << failed(Overflow, firstInput);
+        QTest::newRow("letter") << "a" << comma << failed(NotANumber, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << comma << failed(NumberTooLarge, firstInput);
+        QTest::newRow("root beyond fixed range") << "1e31" << comma << failed(ResultTooLarge, firstInput);
     }
 
     void fallTime()
@@ -215,9 +227,9 @@ private slots:
         QTest::newRow("0") << "0" << 2 << comma << declined();
         QTest::newRow("empty") << "" << 2 << comma << declined();
         QTest::newRow("leading blank") << " 70" << 2 << comma << declined();
-        QTest::newRow("letter") << "x" << 2 << comma << failed(TypeMismatch, firstInput);
-        QTest::newRow("unreadably large") << "1e309" << 2 << comma << failed(Overflow, firstInput);
-        QTest::newRow("product beyond range") << "1e308" << 9 << comma << failed(Overflow, firstInput);
+        QTest::newRow("letter") << "x" << 2 << comma << failed(NotANumber, firstInput);
+        QTest::newRow("unreadably large") << "1e309" << 2 << comma << failed(NumberTooLarge, firstInput);
+        QTest::newRow("product beyond range") << "1e308" << 9 << comma << failed(ResultTooLarge, firstInput);
     }
 
     void weight()

@@ -2,8 +2,10 @@
 #include "brakingspeed.h"
 #include "falltime.h"
 #include "impactspeed.h"
-#include "inputmark.h"
+#include "number.h"
+#include "numberbox.h"
 #include "program.h"
+#include "resultlabel.h"
 #include "weight.h"
 
 #include <QAbstractItemView>
@@ -18,6 +20,7 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -25,10 +28,14 @@ using namespace Qt::StringLiterals;
 
 // Thousands of random user actions against the real window: typing,
 // deleting, pasting, undoing, ticking, choosing, by keyboard and mouse. After
-// every action each result label must show the caption of its calculation's
-// last run that gave one, for the inputs that run read, and each box must be
-// marked exactly when the last run failed on it. Every change of an input
-// runs its calculation, so the last run always read what is on screen now.
+// every action, from the inputs on screen and whether each calculation has
+// run at all, every result label must be untouched (its first caption),
+// current (the caption of the calculation of the inputs on screen) or stale
+// (the caption of the last run that gave one, marked "Vanhentunut tulos"),
+// and every box must carry exactly the message its own text, or else its
+// calculation's failure, calls for. A calculation runs on each of the
+// events its controls raise: a text changed, the box ticked, an option
+// clicked, a body picked.
 //
 // The seed is printed; VEMPARO_SEED replays a session, and
 // VEMPARO_SESSION_ACTIONS sets how many actions each session plays.
@@ -44,49 +51,77 @@ struct Inputs {
 };
 
 // One calculation as the window wires it: its result label, the boxes it
-// reads in its own input order, and which choices it reads.
+// reads in its own input order, and the other controls whose events run it.
 struct Calculation {
     const char* label;
     std::vector<std::size_t> boxes;
-    bool readsCheck;
-    bool readsOption;
-    bool readsBody;
+    std::vector<const char*> choices;
     calculators::Outcome (*run)(const Inputs&, char16_t);
-
-    [[nodiscard]] bool readsSame(const Inputs& a, const Inputs& b) const
-    {
-        for (const std::size_t box : boxes)
-            if (a.texts[box] != b.texts[box])
-                return false;
-        return (!readsCheck || a.wetRoad == b.wetRoad) && (!readsOption || a.man == b.man)
-            && (!readsBody || a.body == b.body);
-    }
 };
 
 const std::array<Calculation, 5> calculations{{
-    {"Label3", {0}, false, false, false,
+    {"Label3", {0}, {},
      [](const Inputs& in, char16_t separator) { return calculators::impactSpeed(in.texts[0], separator); }},
-    {"Label4", {1}, true, false, false,
+    {"Label4", {1}, {"Check1"},
      [](const Inputs& in, char16_t separator) {
          return calculators::brakingSpeed(in.texts[1], in.wetRoad, separator);
      }},
-    {"Label9", {2, 3}, false, true, false,
+    {"Label9", {2, 3}, {"Option1", "Option2"},
      [](const Inputs& in, char16_t separator) {
          return calculators::bloodAlcohol(in.texts[2], in.texts[3], in.man, separator);
      }},
-    {"Label11", {4}, false, false, false,
+    {"Label11", {4}, {},
      [](const Inputs& in, char16_t separator) { return calculators::fallTime(in.texts[4], separator); }},
-    {"Label16", {5}, false, false, true,
+    {"Label16", {5}, {"Combo1"},
      [](const Inputs& in, char16_t separator) { return calculators::weight(in.texts[5], in.body, separator); }},
 }};
 
-// What one calculation must show: the inputs of its last run, the caption of
-// the last run that gave one, and how the last run ended. At the start no run
-// has happened, so nothing is marked and each label has its first caption.
+const QString staleNote = u"Vanhentunut tulos"_s;
+
+// The message for each cause, as the user reads it on a box.
+QString messageFor(calculators::Cause cause)
+{
+    using enum calculators::Cause;
+    const std::map<calculators::Cause, QString> messages{
+        {NotANumber, u"Virheellinen luku"_s},   {NumberTooLarge, u"Luku on liian suuri"_s},
+        {ResultTooLarge, u"Tulos on liian suuri"_s}, {DivisionByZero, u"Jako nollalla"_s},
+        {NegativeRoot, u"Arvo ei voi olla negatiivinen"_s},
+    };
+    return messages.at(cause);
+}
+
+// A box's own text speaks first: not empty and not a number, or a number too
+// large to read. Only when every text of the calculation reads does a failure
+// speak, on the boxes it is blamed on.
+std::vector<QString> expectedMessages(const Calculation& calculation, const Inputs& now,
+                                      const calculators::Outcome& outcome, char16_t separator)
+{
+    std::vector<QString> messages;
+    bool everyTextReads = true;
+    for (const std::size_t box : calculation.boxes) {
+        QString message;
+        try {
+            if (!now.texts[box].empty())
+                (void)values::toNumber(now.texts[box], separator);
+        } catch (const values::Error& error) {
+            message = error.kind() == values::ErrorKind::Overflow ? u"Luku on liian suuri"_s : u"Virheellinen luku"_s;
+            everyTextReads = false;
+        }
+        messages.push_back(message);
+    }
+    const auto* failure = std::get_if<calculators::Failed>(&outcome);
+    for (std::size_t i = 0; everyTextReads && failure != nullptr && i < messages.size(); ++i)
+        if ((failure->inputs & (1U << i)) != 0)
+            messages[i] = messageFor(failure->cause);
+    return messages;
+}
+
+// What one calculation must show: its first caption until it runs, and the
+// caption of its last run that gave one.
 struct Expected {
-    Inputs lastRun;
+    bool ran = false;
+    QString firstCaption;
     QString caption;
-    calculators::Outcome outcome = calculators::Declined{};
 };
 
 QString shortened(const QString& text)
@@ -137,14 +172,15 @@ public:
         , random_(seed)
     {
         for (std::size_t i = 0; i < boxes_.size(); ++i)
-            boxes_[i] = control<QLineEdit>(u"Text%1"_s.arg(i + 1));
+            boxes_[i] = control<NumberBox>(u"Text%1"_s.arg(i + 1));
         wet_ = control<QCheckBox>(u"Check1"_s);
         man_ = control<QRadioButton>(u"Option1"_s);
         woman_ = control<QRadioButton>(u"Option2"_s);
         body_ = control<QComboBox>(u"Combo1"_s);
         for (std::size_t i = 0; i < calculations.size(); ++i) {
-            labels_[i] = control<QLabel>(QString::fromLatin1(calculations[i].label));
-            expected_[i] = {inputs(), labels_[i]->text()};
+            labels_[i] = control<ResultLabel>(QString::fromLatin1(calculations[i].label));
+            expected_[i].caption = labels_[i]->text();
+            listenForRuns(i);
         }
     }
 
@@ -189,43 +225,51 @@ public:
         for (std::size_t i = 0; i < calculations.size(); ++i) {
             const Calculation& calculation = calculations[i];
             Expected& expected = expected_[i];
-            if (!calculation.readsSame(now, expected.lastRun)) {
-                expected.lastRun = now;
-                expected.outcome = calculation.run(now, separator_);
-                ++runs_[i][expected.outcome.index()];
-                if (const auto* failure = std::get_if<calculators::Failed>(&expected.outcome))
-                    ++failures_[static_cast<std::size_t>(failure->kind)];
-                if (const auto* shown = std::get_if<calculators::Shown>(&expected.outcome))
-                    expected.caption = QString::fromStdU16String(shown->caption);
+            const calculators::Outcome outcome = expected.ran ? calculation.run(now, separator_)
+                                                              : calculators::Outcome{calculators::Declined{}};
+            const auto* shown = std::get_if<calculators::Shown>(&outcome);
+            if (shown != nullptr)
+                expected.caption = QString::fromStdU16String(shown->caption);
+            const bool stale = expected.ran && shown == nullptr;
+            const ResultLabel* label = labels_[i];
+            const QString name = QString::fromLatin1(calculation.label);
+            if (label->text() != expected.caption)
+                return u"%1 shows %2, expected %3"_s.arg(name, shortened(label->text()), shortened(expected.caption));
+            const auto state = !expected.ran ? ResultLabel::State::Untouched
+                : stale                      ? ResultLabel::State::Stale
+                                             : ResultLabel::State::Current;
+            if (label->state() != state || label->toolTip() != (stale ? staleNote : QString()))
+                return u"%1 is in state %2 with tool tip \"%3\", expected state %4"_s.arg(name)
+                    .arg(int(label->state())).arg(label->toolTip()).arg(int(state));
+
+            const std::vector<QString> messages = expectedMessages(calculation, now, outcome, separator_);
+            for (std::size_t b = 0; b < calculation.boxes.size(); ++b) {
+                const NumberBox* box = boxes_[calculation.boxes[b]];
+                if (box->toolTip() != messages[b] || box->accessibleDescription() != messages[b]
+                    || box->isMarked() == messages[b].isEmpty())
+                    return u"%1 says \"%2\", expected \"%3\""_s.arg(box->objectName(), box->toolTip(), messages[b]);
             }
-            if (labels_[i]->text() != expected.caption)
-                return u"%1 shows %2, expected %3"_s.arg(QString::fromLatin1(calculation.label),
-                                                         shortened(labels_[i]->text()), shortened(expected.caption));
-            const auto* failure = std::get_if<calculators::Failed>(&expected.outcome);
-            calculators::Inputs input = calculators::firstInput;
-            for (const std::size_t box : calculation.boxes) {
-                const bool blamed = failure != nullptr && (failure->inputs & input) != 0;
-                if (isMarkedInvalid(boxes_[box]) != blamed)
-                    return u"Text%1 is %2 after its calculation %3"_s.arg(box + 1)
-                        .arg(blamed ? u"not marked"_s : u"marked"_s, blamed ? u"failed"_s : u"did not fail"_s);
-                input <<= 1U;
-            }
+            if (expected.ran)
+                ++checks_[i][outcome.index()];
+            if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
+                ++failures_[static_cast<std::size_t>(failure->cause)];
         }
         return {};
     }
 
-    // How the runs of each calculation ended, to see that the session reached every kind of end.
+    // What the checks found after each action, to see that the session
+    // reached every kind of end and every cause.
     [[nodiscard]] QString tally() const
     {
         QStringList counts;
         for (std::size_t i = 0; i < calculations.size(); ++i)
-            counts << u"%1 %2 shown, %3 failed, %4 declined"_s.arg(QString::fromLatin1(calculations[i].label))
-                          .arg(runs_[i][1]).arg(runs_[i][2]).arg(runs_[i][0]);
-        QStringList kinds;
-        for (std::size_t kind = 0; kind < failures_.size(); ++kind)
-            kinds << u"%1 %2"_s.arg(failures_[kind]).arg(
-                QString::fromLatin1(values::Error(static_cast<values::ErrorKind>(kind)).what()));
-        return counts.join(u"; "_s) + u"; failures: "_s + kinds.join(u", "_s);
+            counts << u"%1 %2 current, %3 stale after a failure, %4 stale after a declined guard"_s
+                          .arg(QString::fromLatin1(calculations[i].label))
+                          .arg(checks_[i][1]).arg(checks_[i][2]).arg(checks_[i][0]);
+        QStringList causes;
+        for (std::size_t cause = 0; cause < failures_.size(); ++cause)
+            causes << u"%1 \"%2\""_s.arg(failures_[cause]).arg(messageFor(static_cast<calculators::Cause>(cause)));
+        return counts.join(u"; "_s) + u"; failures: "_s + causes.join(u", "_s);
     }
 
     // The last actions and the inputs now, to tell what a failure came after.
@@ -240,6 +284,24 @@ public:
     }
 
 private:
+    // Every event a calculation's controls raise runs it, whether or not the value changed.
+    void listenForRuns(std::size_t calculation)
+    {
+        bool& ran = expected_[calculation].ran;
+        const auto hasRun = [&ran] { ran = true; };
+        for (const std::size_t box : calculations[calculation].boxes)
+            QObject::connect(boxes_[box], &QLineEdit::textChanged, hasRun);
+        for (const char* choice : calculations[calculation].choices) {
+            const QString name = QString::fromLatin1(choice);
+            if (auto* list = window_.findChild<QComboBox*>(name))
+                QObject::connect(list, &QComboBox::activated, hasRun);
+            else if (auto* check = window_.findChild<QCheckBox*>(name))
+                QObject::connect(check, &QCheckBox::toggled, hasRun);
+            else
+                QObject::connect(control<QRadioButton>(name), &QRadioButton::clicked, hasRun);
+        }
+    }
+
     template <typename Control>
     [[nodiscard]] Control* control(const QString& name) const
     {
@@ -480,16 +542,16 @@ private:
     Form1& window_;
     char16_t separator_;
     std::mt19937 random_;
-    std::array<QLineEdit*, 6> boxes_{};
+    std::array<NumberBox*, 6> boxes_{};
     QCheckBox* wet_ = nullptr;
     QRadioButton* man_ = nullptr;
     QRadioButton* woman_ = nullptr;
     QComboBox* body_ = nullptr;
-    std::array<QLabel*, 5> labels_{};
+    std::array<ResultLabel*, 5> labels_{};
     std::array<Expected, 5> expected_{};
     std::deque<QString> history_;
-    std::array<std::array<int, std::variant_size_v<calculators::Outcome>>, 5> runs_{};
-    std::array<int, 4> failures_{};
+    std::array<std::array<int, std::variant_size_v<calculators::Outcome>>, 5> checks_{};
+    std::array<int, 5> failures_{};
 };
 
 // The offscreen platform cannot raise a popup or grab the keyboard for it,
@@ -539,7 +601,7 @@ private slots:
             QVERIFY2(mismatch.isEmpty(), qPrintable(u"Seed %1, action %2: %3\n  after:\n  %4"_s.arg(seed).arg(action)
                                                         .arg(mismatch, session.story())));
         }
-        qInfo("Runs: %s", qPrintable(session.tally()));
+        qInfo("Checks: %s", qPrintable(session.tally()));
     }
 };
 

@@ -3,20 +3,18 @@
 #include "bloodalcohol.h"
 #include "brakingspeed.h"
 #include "falltime.h"
-#include "impactspeed.h"
-#include "inputmark.h"
 #include "fonts.h"
+#include "impactspeed.h"
+#include "numberbox.h"
+#include "resultlabel.h"
 #include "weight.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QTextLayout>
-#include <QtMath>
 
 #include <string>
 #include <variant>
@@ -43,43 +41,34 @@ Control* createControl(QWidget* parent, const char* name, const QString& text)
     return control;
 }
 
-QLabel* createLabel(QWidget* parent, const char* name, const QString& caption)
+template <typename Label = QLabel>
+Label* createLabel(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* label = createControl<QLabel>(parent, name, caption);
+    auto* label = createControl<Label>(parent, name, caption);
     label->setFont(labelFont());
     return label;
 }
 
-// A result can be selected with the mouse and copied.
-QLabel* createResultLabel(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* label = createLabel(parent, name, caption);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
+std::u16string textOf(const NumberBox* box) { return box->text().toStdU16String(); }
 
-// The width a caption takes in the label's font, the last glyph's overhang
-// included, as the label's size hint would give it. Asked of a selectable
-// label, that hint lays out its text document six times over, which made a
-// keystroke several times slower than typing into a box that computes nothing.
-int captionWidth(const QLabel* label, const QString& caption)
+// Each cause of a failure, in the user's words, for the box it is pointed out on.
+QString messageFor(calculators::Cause cause)
 {
-    QTextLayout layout(caption, label->font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return qCeil(line.naturalTextWidth());
+    using enum calculators::Cause;
+    switch (cause) {
+    case NotANumber:
+        return u"Virheellinen luku"_s;
+    case NumberTooLarge:
+        return u"Luku on liian suuri"_s;
+    case ResultTooLarge:
+        return u"Tulos on liian suuri"_s;
+    case DivisionByZero:
+        return u"Jako nollalla"_s;
+    case NegativeRoot:
+        return u"Arvo ei voi olla negatiivinen"_s;
+    }
+    return {};
 }
-
-// A label is one line high and as wide as its caption, so a longer result
-// grows to the right and nothing else moves.
-void setCaption(QLabel* label, const QString& caption)
-{
-    label->setText(caption);
-    label->resize(captionWidth(label, caption), label->height());
-}
-
-std::u16string textOf(const QLineEdit* box) { return box->text().toStdU16String(); }
 
 // The check box's value as the calculation knows it: 0 unticked, 1 ticked, 2 greyed.
 int valueOf(const QCheckBox* box)
@@ -120,37 +109,37 @@ void Form1::createControls()
 
     Label1 = createLabel(client, "Label1", u"Kappaleen nopeus iskeytyessään maahan:"_s);
     Label2 = createLabel(client, "Label2", u"Putoamiskorkeus(m):"_s);
-    Text1 = createControl<QLineEdit>(client, "Text1", u"0"_s);
-    Label3 = createResultLabel(client, "Label3", u"0 km/h"_s);
+    Text1 = createControl<NumberBox>(client, "Text1", u"0"_s);
+    Label3 = createLabel<ResultLabel>(client, "Label3", u"0 km/h"_s);
 
     Label6 = createLabel(client, "Label6", u"Auton nopeus jarrutusjälkien perusteella:"_s);
     Label5 = createLabel(client, "Label5", u"Jälkien pituus(m):"_s);
-    Text2 = createControl<QLineEdit>(client, "Text2", u"0"_s);
+    Text2 = createControl<NumberBox>(client, "Text2", u"0"_s);
     Check1 = createControl<QCheckBox>(client, "Check1", u"Märkä"_s);
-    Label4 = createResultLabel(client, "Label4", u"0 km/h"_s);
+    Label4 = createLabel<ResultLabel>(client, "Label4", u"0 km/h"_s);
 
     Label7 = createLabel(client, "Label7", u"Veren alkoholipitoisuus promilleina:"_s);
     Option1 = createControl<QRadioButton>(client, "Option1", u"Mies"_s);
     Label8 = createLabel(client, "Label8", u"Juotu määrä(g):"_s);
-    Text3 = createControl<QLineEdit>(client, "Text3", u"0"_s);
+    Text3 = createControl<NumberBox>(client, "Text3", u"0"_s);
     Option2 = createControl<QRadioButton>(client, "Option2", u"Nainen"_s);
     Label10 = createLabel(client, "Label10", u"Henkilön massa(kg):"_s);
-    Text4 = createControl<QLineEdit>(client, "Text4", u"0"_s);
-    Label9 = createResultLabel(client, "Label9", u"0 promillea"_s);
+    Text4 = createControl<NumberBox>(client, "Text4", u"0"_s);
+    Label9 = createLabel<ResultLabel>(client, "Label9", u"0 promillea"_s);
 
     Label13 = createLabel(client, "Label13", u"Kuinka paljon aikaa kuluu kun kappale putoaa:"_s);
     Label12 = createLabel(client, "Label12", u"Putoamiskorkeus(m):"_s);
-    Text5 = createControl<QLineEdit>(client, "Text5", u"0"_s);
-    Label11 = createResultLabel(client, "Label11", u"0 s"_s);
+    Text5 = createControl<NumberBox>(client, "Text5", u"0"_s);
+    Label11 = createLabel<ResultLabel>(client, "Label11", u"0 s"_s);
 
     Label14 = createLabel(client, "Label14", u"Oma painosi eri planeetoilla:"_s);
     Label15 = createLabel(client, "Label15", u"Painosi(kg):"_s);
-    Text6 = createControl<QLineEdit>(client, "Text6", u"0"_s);
+    Text6 = createControl<NumberBox>(client, "Text6", u"0"_s);
     // A list without an edit field: the body shown is always the one the weight uses.
     Combo1 = new QComboBox(client);
     Combo1->setObjectName(u"Combo1"_s);
     Combo1->setAccessibleName(u"Taivaankappale"_s);
-    Label16 = createResultLabel(client, "Label16", u"0 kg"_s);
+    Label16 = createLabel<ResultLabel>(client, "Label16", u"0 kg"_s);
 }
 
 // Check1 ends where Label4 begins and Option1 where Option2 begins, each one
@@ -180,7 +169,7 @@ void Form1::placeControls()
     for (const auto& [control, twips] : placements) {
         control->setGeometry(fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
         if (auto* label = qobject_cast<QLabel*>(control))
-            setCaption(label, label->text());
+            fitToCaption(label);
     }
     centralWidget()->setFixedSize(clientArea);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -194,15 +183,25 @@ void Form1::setFocusOrder()
     Text1->setFocus();
 }
 
-// Each caption is its input's buddy, so a screen reader names the input by it.
+// Each caption is its input's buddy, so a screen reader names the input by
+// it. Two calculations ask for a fall height under the same caption, so
+// every input's name goes on with the question its calculation answers.
 void Form1::introduceInputs()
 {
-    Label2->setBuddy(Text1);
-    Label5->setBuddy(Text2);
-    Label8->setBuddy(Text3);
-    Label10->setBuddy(Text4);
-    Label12->setBuddy(Text5);
-    Label15->setBuddy(Text6);
+    const struct {
+        QLabel* caption;
+        NumberBox* input;
+        QLabel* heading;
+    } inputs[] = {
+        {Label2, Text1, Label1}, {Label5, Text2, Label6},   {Label8, Text3, Label7},
+        {Label10, Text4, Label7}, {Label12, Text5, Label13}, {Label15, Text6, Label14},
+    };
+    for (const auto& [caption, input, heading] : inputs) {
+        caption->setBuddy(input);
+        QString question = heading->text();
+        question.chop(question.endsWith(u':') ? 1 : 0);
+        input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), question));
+    }
 }
 
 void Form1::createMenu()
@@ -267,19 +266,22 @@ void Form1::showWeight()
     present(calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_), Label16, {Text6});
 }
 
-// A failure leaves the result as it was and marks the boxes it came from; any
-// run that does not fail clears the calculation's marks.
-void Form1::present(const calculators::Outcome& outcome, QLabel* result, std::initializer_list<QLineEdit*> inputs)
+// Every run leaves the result current or stale and every box of its
+// calculation marked exactly as far as its own text, or the failure, calls for.
+void Form1::present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs)
 {
-    const auto* failure = std::get_if<calculators::Failed>(&outcome);
-    calculators::Inputs input = calculators::firstInput;
-    for (QLineEdit* box : inputs) {
-        if (failure != nullptr && (failure->inputs & input) != 0)
-            markInvalid(box, failure->kind);
-        else
-            clearMark(box);
-        input <<= 1U;
+    std::vector<std::u16string> texts;
+    for (const NumberBox* box : inputs)
+        texts.push_back(textOf(box));
+    const auto marks = calculators::marks(outcome, texts, separator_);
+    auto mark = marks.begin();
+    for (NumberBox* box : inputs) {
+        box->showMessage(*mark ? messageFor(**mark) : QString());
+        ++mark;
     }
+
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome))
-        setCaption(result, QString::fromStdU16String(shown->caption));
+        result->showResult(QString::fromStdU16String(shown->caption));
+    else
+        result->showStale();
 }

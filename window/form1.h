@@ -9,10 +9,11 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class NumberBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QRadioButton;
+class ResultLabel;
 
 // The one window: five live calculations, each a row or block of captions,
 // input boxes and a result label. The controls are its whole state; every
@@ -54,40 +55,40 @@ private:
     void showBloodAlcohol();
     void showFallTime();
     void showWeight();
-    void present(const calculators::Outcome& outcome, QLabel* result, std::initializer_list<QLineEdit*> inputs);
+    void present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs);
 
     char16_t separator_;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label3 = nullptr;
+    NumberBox* Text1 = nullptr;
+    ResultLabel* Label3 = nullptr;
 
     QLabel* Label6 = nullptr;
     QLabel* Label5 = nullptr;
-    QLineEdit* Text2 = nullptr;
+    NumberBox* Text2 = nullptr;
     QCheckBox* Check1 = nullptr;
-    QLabel* Label4 = nullptr;
+    ResultLabel* Label4 = nullptr;
 
     QLabel* Label7 = nullptr;
     QRadioButton* Option1 = nullptr;
     QLabel* Label8 = nullptr;
-    QLineEdit* Text3 = nullptr;
+    NumberBox* Text3 = nullptr;
     QRadioButton* Option2 = nullptr;
     QLabel* Label10 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLabel* Label9 = nullptr;
+    NumberBox* Text4 = nullptr;
+    ResultLabel* Label9 = nullptr;
 
     QLabel* Label13 = nullptr;
     QLabel* Label12 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLabel* Label11 = nullptr;
+    NumberBox* Text5 = nullptr;
+    ResultLabel* Label11 = nullptr;
 
     QLabel* Label14 = nullptr;
     QLabel* Label15 = nullptr;
-    QLineEdit* Text6 = nullptr;
+    NumberBox* Text6 = nullptr;
     QComboBox* Combo1 = nullptr;
-    QLabel* Label16 = nullptr;
+    ResultLabel* Label16 = nullptr;
 
     QMenu* prog = nullptr;
     QAction* quitti = nullptr;

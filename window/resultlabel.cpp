@@ -1,0 +1,77 @@
+#include "resultlabel.h"
+
+#include "looks.h"
+
+#include <QEvent>
+#include <QTextLayout>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The width a caption takes in the label's font, the last glyph's overhang
+// included, as the label's size hint would give it. Asked of a selectable
+// label, that hint lays out its text document six times over, which made a
+// keystroke several times slower than typing into a box that computes nothing.
+int captionWidth(const QLabel* label)
+{
+    QTextLayout layout(label->text(), label->font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return qCeil(line.naturalTextWidth());
+}
+
+} // namespace
+
+void fitToCaption(QLabel* label) { label->resize(captionWidth(label), label->height()); }
+
+// A result can be selected with the mouse and copied.
+ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent)
+{
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void ResultLabel::showResult(const QString& caption)
+{
+    if (caption != text()) {
+        setText(caption);
+        fitToCaption(this);
+    }
+    setState(State::Current);
+}
+
+void ResultLabel::showStale() { setState(State::Stale); }
+
+void ResultLabel::setState(State state)
+{
+    if (state == state_)
+        return;
+    state_ = state;
+    const QString message = state == State::Stale ? u"Vanhentunut tulos"_s : QString();
+    setToolTip(message);
+    setAccessibleDescription(message);
+    applyLook();
+}
+
+void ResultLabel::applyLook()
+{
+    applyingLook_ = true;
+    if (state_ == State::Stale) {
+        QPalette own;
+        own.setColor(QPalette::WindowText, staleTextColour(parentWidget()->palette()));
+        setPalette(own);
+    } else {
+        setPalette(QPalette());
+    }
+    applyingLook_ = false;
+}
+
+void ResultLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && state_ == State::Stale && !applyingLook_)
+        applyLook();
+}
