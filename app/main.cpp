@@ -1,15 +1,18 @@
 #include "decimalseparator.h"
 #include "program.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemparo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    // Wayland matches a window to its desktop entry, and so to its icon, by this name.
-    QApplication::setDesktopFileName(QStringLiteral("vemparo"));
+    QTranslator qtTranslation;
+    introduceProgram(qtTranslation);
 
     Program program(userDecimalSeparator());
     program.show();

@@ -13,13 +13,18 @@ constexpr int earth = 2;
 
 // The same picture drawn three ways, so that each size and colour depth gets
 // one made for it.
-QIcon applicationIcon()
+QIcon builtInIcon()
 {
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/vemparo-16-16.xpm"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/vemparo-32-16.xpm"), QSize(32, 32));
     return icon;
 }
+
+// The installed icon theme has the picture up to 256 pixels, which task
+// switchers and high-density screens ask for; a program run from its build
+// folder has only the built-in one.
+QIcon applicationIcon() { return QIcon::fromTheme(QStringLiteral("com.example.vemparo"), builtInIcon()); }
 
 } // namespace
 

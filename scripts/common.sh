@@ -25,8 +25,9 @@ install_packages() {
 }
 
 # What building and running the program needs: the compiler, CMake, Qt's
-# widgets, and the font that stands in for the captions' font.
-build_packages=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation)
+# widgets, the font that stands in for the captions' font, and Qt's own
+# Finnish texts.
+build_packages=(g++ make cmake qt6-base-dev libgl-dev fonts-liberation qt6-translations-l10n)
 
 # Configures and builds one tree: build_tree DIR [CMAKE ARGS...]
 build_tree() {

@@ -1,14 +1,19 @@
 #include "about.h"
 #include "decimalseparator.h"
 #include "program.h"
+#include "startup.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +23,8 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { introduceProgram(qtTranslation_); }
+
     void bodyListHoldsElevenBodiesWithEarthChosen()
     {
         Program program(u',');
@@ -89,7 +96,9 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
     }
 
-    // The suite runs once per locale; CTest tells it which separator that locale uses.
+    // The suite runs once per locale; CTest tells it which separator that
+    // locale uses. Qt's texts are Finnish under either, and the separator
+    // still the locale's.
     void numbersFollowTheUserSeparator()
     {
         const QString expected = qEnvironmentVariable("EXPECTED_DECIMAL_SEPARATOR");
@@ -103,7 +112,62 @@ private slots:
         height->selectAll();
         QTest::keyClicks(height, u"2"_s + expected + u"5"_s);
         QCOMPARE(program.window().findChild<QLabel*>(u"Label3"_s)->text(), u"22"_s + expected + u"6936 km/h"_s);
+
+        const std::unique_ptr<QMenu> menu(height->createStandardContextMenu());
+        const QString undo = menu->actions().constFirst()->text().remove(u'&');
+        QVERIFY2(undo.startsWith(u"Kumoa"_s), qPrintable(undo));
     }
+
+    void commandLineNeedsNoDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // what standard output begins with
+        QTest::addColumn<int>("errorLines");
+
+        QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"Käyttö: "_s << 0;
+        QTest::newRow("-h") << QStringList{u"-h"_s} << 0 << u"Käyttö: "_s << 0;
+        QTest::newRow("--help-all") << QStringList{u"--help-all"_s} << 0 << u"Käyttö: "_s << 0;
+        QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
+        QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
+        QTest::newRow("a Qt option, then -v") << QStringList{u"-reverse"_s, u"-v"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
+        QTest::newRow("--bogus") << QStringList{u"--bogus"_s} << 1 << QString() << 1;
+        QTest::newRow("a Qt option, then --bogus") << QStringList{u"-style"_s, u"fusion"_s, u"--bogus"_s} << 1
+                                                   << QString() << 1;
+        QTest::newRow("stray argument") << QStringList{u"20"_s} << 1 << QString() << 1;
+    }
+
+    // Nothing here may need the window system: no display is set at all.
+    void commandLineNeedsNoDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        QFETCH(int, errorLines);
+
+        QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+            environment.remove(name);
+        // A session has one; without it Qt warns on standard error.
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VEMPARO_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(20'000));
+
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QString printed = QString::fromUtf8(program.readAllStandardOutput());
+        QVERIFY2(printed.startsWith(output) && (output.isEmpty() == printed.isEmpty()), qPrintable(printed));
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(errors.count(u'\n'), errorLines);
+        if (arguments.contains(u"--help-all"_s))
+            QVERIFY2(printed.contains(u"-platform"_s) && printed.contains(u"-reverse"_s), qPrintable(printed));
+    }
+
+private:
+    QTranslator qtTranslation_;
 };
 
 QTEST_MAIN(TestProgram)
