@@ -4,8 +4,11 @@
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 source "$repo_root/scripts/checks.sh"
 
-# desktop-file-utils: the install test validates the desktop entry.
-install_packages "${build_packages[@]}" desktop-file-utils
+# The install test judges what an installation holds as desktops, software
+# centres and Debian do: desktop-file-validate (desktop-file-utils),
+# appstreamcli validate and compose (appstream, appstream-compose) and man
+# (man-db).
+install_packages "${build_packages[@]}" desktop-file-utils appstream appstream-compose man-db
 install_packages "${check_packages[@]}"
 
 stage "Build and test (build/debug)"
