@@ -24,7 +24,11 @@ class TestWindow : public QObject {
 
 private slots:
     void init() { startProgram(u','); }
-    void cleanup() { program_.reset(); }
+    void cleanup()
+    {
+        program_.reset();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
 
     void startsWithInitialValues()
     {
@@ -448,6 +452,48 @@ private slots:
         QCOMPARE(box(u"Text1"_s)->text(), u"1205"_s);
     }
 
+    void looksStayLegible_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QPalette dark;
+        for (const auto& [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+                 {QPalette::Window, QColor(0x2d, 0x2d, 0x2d)}, {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                 {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},   {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                 {QPalette::Button, QColor(0x35, 0x35, 0x35)}, {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)}})
+            dark.setColor(role, colour);
+        QTest::newRow("dark") << dark;
+    }
+
+    // Checked on the rendered pixels, after the scheme changed under a
+    // marked box and a stale result: a frame that stands out from the
+    // window, a fill as dark or light as the scheme's boxes with the text
+    // legible on it, and a stale result weaker than a current one but legible.
+    void looksStayLegible()
+    {
+        QFETCH(QPalette, palette);
+
+        retype(u"Text1"_s, u"10"_s);
+        retype(u"Text1"_s, u"x"_s);
+        box(u"Text2"_s)->setFocus();
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the window takes a new scheme from the event queue
+        const QImage image = window().centralWidget()->grab().toImage();
+        const QColor window = palette.color(QPalette::Window);
+        QCOMPARE(image.pixelColor(image.width() - 2, image.height() - 2), window);
+
+        const QRect frame = box(u"Text1"_s)->geometry();
+        QVERIFY(contrast(image.pixelColor(frame.center().x(), frame.top()), window) >= 3.0);
+        const QColor fill = image.pixelColor(frame.right() - 4, frame.center().y());
+        QVERIFY2(contrast(fill, palette.color(QPalette::Base)) < 1.5, qPrintable(fill.name()));
+        QVERIFY(contrast(fill, palette.color(QPalette::Text)) >= 4.5);
+
+        const double stale = strongestContrast(image, control<QLabel>("Label3")->geometry(), window);
+        const double current = strongestContrast(image, control<QLabel>("Label4")->geometry(), window);
+        QVERIFY2(stale >= 3.0 && stale < current * 0.75, qPrintable(u"%1 against %2"_s.arg(stale).arg(current)));
+    }
+
     void menuHoldsQuitThenAbout()
     {
         auto* menu = window().findChild<QMenu*>(u"prog"_s);
@@ -473,6 +519,27 @@ private:
         program_ = std::make_unique<Program>(separator);
         program_->show();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
+    }
+
+    // The WCAG contrast ratio, from 1 to 21.
+    static double contrast(const QColor& a, const QColor& b)
+    {
+        const auto luminance = [](const QColor& colour) {
+            const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+        };
+        const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+        return (lighter + 0.05) / (darker + 0.05);
+    }
+
+    // How far a caption's inked pixels stand out from the window at most.
+    static double strongestContrast(const QImage& image, const QRect& area, const QColor& window)
+    {
+        double strongest = 1.0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                strongest = std::max(strongest, contrast(image.pixelColor(x, y), window));
+        return strongest;
     }
 
     static QString accessibleDescription(QWidget* widget)
