@@ -1,9 +1,13 @@
 // One keystroke through the real window on the offscreen platform: the key
 // event into a text box, through the shortcut check and the box's own key
-// handling, until the box's result label holds its new caption.
+// handling, until the box's result label holds its new caption, or, for a
+// keystroke that makes the text unreadable, until the box is marked and the
+// result is stale.
 
 #include "barewindow.h"
+#include "numberbox.h"
 #include "program.h"
+#include "resultlabel.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,6 +27,7 @@ struct Calculation {
     QString startText;
     QString otherBox = {};
     QString otherText = {};
+    Qt::Key key = Qt::Key_5;
 };
 
 // Blood alcohol needs a mass beside the grams to compute at all.
@@ -32,38 +37,41 @@ const Calculation calculations[] = {
     {"bloodAlcohol", u"Text3"_s, u"Label9"_s, u"40"_s, u"Text4"_s, u"80"_s},
     {"fallTime", u"Text5"_s, u"Label11"_s, u"20"_s},
     {"weight", u"Text6"_s, u"Label16"_s, u"70"_s},
+    {"impactSpeedFailing", u"Text1"_s, u"Label3"_s, u"12"_s, {}, {}, Qt::Key_X},
 };
 
-// Types a digit on even runs and takes it back on odd ones, so that every
-// keystroke changes the result.
-Qt::Key keyFor(bool takeBack) { return takeBack ? Qt::Key_Backspace : Qt::Key_5; }
+// Types the key on even runs and takes it back on odd ones, so that every
+// keystroke changes what the window shows.
+Qt::Key keyFor(bool takeBack, Qt::Key key) { return takeBack ? Qt::Key_Backspace : key; }
 
 // Into the focused box of the active window, as a user types.
-void typeAlternately(benchmark::State& state, QLineEdit* box)
+void typeAlternately(benchmark::State& state, QLineEdit* box, Qt::Key key = Qt::Key_5)
 {
     box->window()->activateWindow();
     box->setFocus();
     QCoreApplication::processEvents();
     bool takeBack = false;
     for (auto _ : state) {
-        QTest::keyClick(box, keyFor(takeBack));
+        QTest::keyClick(box, keyFor(takeBack, key));
         takeBack = !takeBack;
     }
     // What the keystrokes left to paint is painted outside the measurement.
     QCoreApplication::processEvents();
 }
 
-bool changesCaption(QLineEdit* box, const QLabel* result, bool takeBack)
+// A new caption, or a result gone stale or current again.
+bool changesResult(QLineEdit* box, const ResultLabel* result, bool takeBack, Qt::Key key)
 {
     const QString before = result->text();
-    QTest::keyClick(box, keyFor(takeBack));
-    return result->text() != before;
+    const ResultLabel::State state = result->state();
+    QTest::keyClick(box, keyFor(takeBack, key));
+    return result->text() != before || result->state() != state;
 }
 
 void keystroke(benchmark::State& state, QWidget& window, const Calculation& calculation)
 {
-    auto* box = window.findChild<QLineEdit*>(calculation.box);
-    const auto* result = window.findChild<QLabel*>(calculation.result);
+    auto* box = window.findChild<NumberBox*>(calculation.box);
+    const auto* result = window.findChild<ResultLabel*>(calculation.result);
     if (box == nullptr || result == nullptr) {
         state.SkipWithError("the window has no such box or label");
         return;
@@ -71,11 +79,11 @@ void keystroke(benchmark::State& state, QWidget& window, const Calculation& calc
     if (!calculation.otherBox.isEmpty())
         window.findChild<QLineEdit*>(calculation.otherBox)->setText(calculation.otherText);
     box->setText(calculation.startText);
-    if (!changesCaption(box, result, false) || !changesCaption(box, result, true)) {
-        state.SkipWithError("a keystroke leaves the caption as it was");
+    if (!changesResult(box, result, false, calculation.key) || !changesResult(box, result, true, calculation.key)) {
+        state.SkipWithError("a keystroke leaves the result as it was");
         return;
     }
-    typeAlternately(state, box);
+    typeAlternately(state, box, calculation.key);
 }
 
 // The floor: the same keystrokes into a box that computes nothing.

@@ -9,8 +9,10 @@
 #include "decimalseparator.h"
 #include "exitonfirstexpose.h"
 #include "program.h"
+#include "startup.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -39,6 +41,8 @@ constexpr std::string_view bareName = "bare";
 // What the program's own main does up to its event loop.
 int showProgram()
 {
+    QTranslator qtTranslation;
+    introduceProgram(qtTranslation);
     Program program(userDecimalSeparator());
     program.show();
     return QApplication::exec();

@@ -1,15 +1,19 @@
 #include "fonts.h"
 
+#include <QFontDatabase>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// The captions' family where it is installed, else its metric twin. Asking
+// for the twin by name spares the font matcher a search for a family that
+// is not there, for every size the window uses.
 QString captionFamily()
 {
     static const QString family = [] {
-        QString name = u"MS Sans Serif"_s;
-        QFont::insertSubstitution(name, u"Liberation Sans"_s);
-        return name;
+        const QString wanted = u"MS Sans Serif"_s;
+        return QFontDatabase::hasFamily(wanted) ? wanted : u"Liberation Sans"_s;
     }();
     return family;
 }
