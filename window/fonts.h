@@ -2,9 +2,9 @@
 
 #include <QFont>
 
-// The captions' font. Its family is missing on Linux, so a metric-compatible
-// substitute is registered the first time it is asked for, keeping each
-// caption about as wide as the layout was drawn for.
+// The captions' font. Its family is missing on Linux, where its
+// metric-compatible twin stands in, keeping each caption about as wide as
+// the layout was drawn for.
 [[nodiscard]] QFont labelFont();
 
 // The font of the boxes, buttons and list, the platform's classic dialog
