@@ -1,5 +1,6 @@
-// Renders the real window offscreen, with a result in every calculation, into
-// the PNG named on the command line: the picture in the README.
+// Renders the real window offscreen, with a result in every calculation and
+// one fall height spoilt by a unit typed after it (a marked box beside its
+// stale result), into the PNG named on the command line: the picture in the README.
 
 #include "program.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     type(window, u"Text3"_s, u"50"_s);
     type(window, u"Text4"_s, u"80"_s);
     type(window, u"Text5"_s, u"20"_s);
+    type(window, u"Text5"_s, u"20 m"_s);
     type(window, u"Text6"_s, u"70"_s);
     program.show();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
