@@ -528,7 +528,7 @@ private:
             const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
             return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
         };
-        const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+        const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
         return (lighter + 0.05) / (darker + 0.05);
     }
 

@@ -43,7 +43,7 @@ double largestShareKeeping(const QColor& from, const QColor& to, const QColor& b
 
 double contrast(const QColor& a, const QColor& b)
 {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(a), relativeLuminance(b));
+    const auto [darker, lighter] = std::minmax({relativeLuminance(a), relativeLuminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
