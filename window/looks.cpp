@@ -1,6 +1,6 @@
 #include "looks.h"
 
-#include <QPalette>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -76,4 +76,12 @@ QColor errorFillColour(const QPalette& palette)
     const double floor = std::min(4.5, contrast(text, base));
     const double share = std::min(tint, largestShareKeeping(base, errorFrameColour(palette), text, floor));
     return mix(base, errorFrameColour(palette), share);
+}
+
+void setOwnColour(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor>& colour)
+{
+    QPalette own;
+    if (colour)
+        own.setColor(role, *colour);
+    widget->setPalette(colour ? own : QPalette());
 }

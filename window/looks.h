@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
-class QPalette;
+#include <optional>
+
+class QWidget;
 
 // The colours that tell a stale result and a marked box, derived from the
 // palette in use, so that they stay legible under a light and a dark colour
@@ -19,3 +22,7 @@ class QPalette;
 // The box's own fill, tinted towards the frame, as dark or light as the
 // scheme; the box's text keeps at least 4.5:1 on it where it had that before.
 [[nodiscard]] QColor errorFillColour(const QPalette& palette);
+
+// Gives `widget` a colour of its own for `role`, or, with none, every colour
+// it inherits again, so that a later change of scheme reaches it.
+void setOwnColour(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor>& colour);

@@ -41,13 +41,8 @@ void NumberBox::showMessage(const QString& message)
 void NumberBox::applyLook()
 {
     applyingLook_ = true;
-    if (isMarked()) {
-        QPalette own;
-        own.setColor(QPalette::Base, errorFillColour(parentWidget()->palette()));
-        setPalette(own);
-    } else {
-        setPalette(QPalette());
-    }
+    setOwnColour(this, QPalette::Base,
+                 isMarked() ? std::optional(errorFillColour(parentWidget()->palette())) : std::nullopt);
     applyingLook_ = false;
     update();
 }

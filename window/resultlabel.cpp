@@ -61,13 +61,8 @@ void ResultLabel::setState(State state)
 void ResultLabel::applyLook()
 {
     applyingLook_ = true;
-    if (state_ == State::Stale) {
-        QPalette own;
-        own.setColor(QPalette::WindowText, staleTextColour(parentWidget()->palette()));
-        setPalette(own);
-    } else {
-        setPalette(QPalette());
-    }
+    setOwnColour(this, QPalette::WindowText,
+                 state_ == State::Stale ? std::optional(staleTextColour(parentWidget()->palette())) : std::nullopt);
     applyingLook_ = false;
 }
 
