@@ -21,11 +21,6 @@ constexpr int horizontalMargin = 2;
 
 } // namespace
 
-NumberBox::NumberBox(const QString& text, QWidget* parent)
-    : QLineEdit(text, parent)
-{
-}
-
 void NumberBox::showMessage(const QString& message)
 {
     if (message == message_)

@@ -17,7 +17,7 @@ class NumberBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    NumberBox(const QString& text, QWidget* parent);
+    using QLineEdit::QLineEdit;
 
     // An empty message clears the mark.
     void showMessage(const QString& message);
