@@ -6,10 +6,13 @@
 
 namespace calculators {
 
+// Whom the option buttons name; at first neither is chosen.
+enum class Sex { NotChosen, Man, Woman };
+
 // Blood alcohol in per mille: round4(alcohol / (mass * r)) followed by
 // " promillea", with r = 0.75 for a man and 0.66 otherwise. Runs only when both
 // texts are greater than "0". Inputs: `alcohol` (grams) first, `mass` (kg) second.
-[[nodiscard]] Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, bool man,
+[[nodiscard]] Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, Sex sex,
                                    char16_t separator);
 
 } // namespace calculators

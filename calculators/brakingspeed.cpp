@@ -10,24 +10,34 @@ namespace {
 
 // Exact on a dry road (fixed times integer); a wet road's factor makes the
 // product a double, which can show a fifth decimal.
-values::Tagged roadFactor(int wetRoad)
+struct Road {
+    values::Tagged factor;
+    std::u16string_view name;
+};
+
+Road road(int wetRoad)
 {
     constexpr int checked = 1;
-    return wetRoad == checked ? values::Tagged::number(8.8) : values::Tagged::integer(13);
+    if (wetRoad == checked)
+        return {values::Tagged::number(8.8), u"märkä tie"};
+    return {values::Tagged::integer(13), u"kuiva tie"};
 }
 
 } // namespace
 
 Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator)
 {
-    const values::Tagged factor = roadFactor(wetRoad);
+    const Road surface = road(wetRoad);
     if (!values::isGreater(length, u""))
-        return Declined{};
+        return Declined{firstInput};
     return settleOneInput(length, separator, [&](double metres) {
         // Rounded to four decimals before the factor, as the speed was always worked out.
         const auto rounded = values::Tagged::fixed(values::Fixed::fromDouble(values::squareRoot(metres)));
-        const values::Tagged speed = values::multiply(rounded, factor, separator);
-        return values::concatenate(speed, values::Tagged::text(u" km/h"), separator);
+        const values::Tagged speed = values::multiply(rounded, surface.factor, separator);
+        const std::u16string formula = values::doubleToText(surface.factor.toDouble(separator), separator)
+            + u" · √L km/h (√L pyöristetty neljään desimaaliin)";
+        return Shown{values::concatenate(speed, values::Tagged::text(u" km/h"), separator),
+                     explain(formula, {term(u"L", metres, u" m", separator), std::u16string(surface.name)})};
     });
 }
 

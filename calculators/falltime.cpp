@@ -9,11 +9,11 @@ namespace calculators {
 Outcome fallTime(std::u16string_view height, char16_t separator)
 {
     if (!values::isGreater(height, u"0"))
-        return Declined{};
+        return Declined{firstInput};
     return settleOneInput(height, separator, [&](double metres) {
         const double quotient = values::checkedDivide(metres, 5.0);
         const values::Fixed time = values::Fixed::fromDouble(values::squareRoot(quotient));
-        return time.toText(separator) + u" s";
+        return Shown{time.toText(separator) + u" s", explain(u"√(h / 5) s", {term(u"h", metres, u" m", separator)})};
     });
 }
 

@@ -9,11 +9,12 @@ namespace calculators {
 Outcome impactSpeed(std::u16string_view height, char16_t separator)
 {
     if (!values::isGreater(height, u""))
-        return Declined{};
+        return Declined{firstInput};
     return settleOneInput(height, separator, [&](double metres) {
         const double product = values::checkedMultiply(metres, 206.0);
         const values::Fixed speed = values::Fixed::fromDouble(values::squareRoot(product));
-        return speed.toText(separator) + u" km/h";
+        return Shown{speed.toText(separator) + u" km/h",
+                     explain(u"√(206 · h) km/h", {term(u"h", metres, u" m", separator)})};
     });
 }
 

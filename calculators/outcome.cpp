@@ -19,7 +19,7 @@ Cause computingCause(values::ErrorKind kind)
     case values::ErrorKind::DivisionByZero:
         return Cause::DivisionByZero;
     case values::ErrorKind::InvalidArgument:
-        return Cause::NegativeRoot;
+        return Cause::Negative;
     }
     return Cause::ResultTooLarge;
 }
@@ -29,39 +29,78 @@ double read(std::u16string_view text, Inputs input, char16_t separator)
     return blame(input, readingCause, [&] { return values::toNumber(text, separator); });
 }
 
+std::u16string term(std::u16string_view name, double value, std::u16string_view after, char16_t separator)
+{
+    std::u16string text(name);
+    text += u" = ";
+    text += values::doubleToText(value, separator);
+    text += after;
+    return text;
+}
+
+std::u16string explain(std::u16string_view formula, std::initializer_list<std::u16string> terms)
+{
+    std::u16string text(formula);
+    for (const std::u16string& each : terms) {
+        text += u", ";
+        text += each;
+    }
+    return text;
+}
+
 namespace {
 
-std::optional<Cause> unreadable(std::u16string_view text, char16_t separator)
+// What a text has to say for itself when its guard turned it away: the
+// guards let through exactly the texts that start with a digit (and, where
+// the guard is only against an empty box, everything else too), so a text
+// that reads and was turned away was typed after a blank, a sign or a
+// separator, or is zero.
+Cause turnedAway(double value)
+{
+    if (value < 0.0)
+        return Cause::Negative;
+    return value == 0.0 ? Cause::Zero : Cause::NotStartingWithDigit;
+}
+
+std::optional<Cause> ownReason(std::u16string_view text, bool turnedAwayByGuard, char16_t separator)
 {
     if (text.empty())
-        return std::nullopt;
+        return turnedAwayByGuard ? std::optional(Cause::Missing) : std::nullopt;
     try {
-        (void)values::toNumber(text, separator);
-        return std::nullopt;
+        const double value = values::toNumber(text, separator);
+        return turnedAwayByGuard ? std::optional(turnedAway(value)) : std::nullopt;
     } catch (const values::Error& error) {
         return readingCause(error.kind());
     }
 }
 
+bool isUnreadable(const std::optional<Cause>& reason)
+{
+    return reason == Cause::NotANumber || reason == Cause::NumberTooLarge;
+}
+
 } // namespace
 
-std::vector<std::optional<Cause>> marks(const Outcome& outcome, const std::vector<std::u16string>& texts,
-                                        char16_t separator)
+std::vector<std::optional<Cause>> reasons(const Outcome& outcome, const std::vector<std::u16string>& texts,
+                                          char16_t separator)
 {
+    const auto* declined = std::get_if<Declined>(&outcome);
     std::vector<std::optional<Cause>> result;
     result.reserve(texts.size());
     bool everyTextReads = true;
+    Inputs input = firstInput;
     for (const std::u16string& text : texts) {
-        result.push_back(unreadable(text, separator));
-        everyTextReads = everyTextReads && !result.back();
+        result.push_back(ownReason(text, declined != nullptr && (declined->inputs & input) != 0, separator));
+        everyTextReads = everyTextReads && !isUnreadable(result.back());
+        input <<= 1U;
     }
     const auto* failure = std::get_if<Failed>(&outcome);
     if (!everyTextReads || failure == nullptr)
         return result;
-    Inputs input = firstInput;
-    for (auto& mark : result) {
+    input = firstInput;
+    for (auto& reason : result) {
         if ((failure->inputs & input) != 0)
-            mark = failure->cause;
+            reason = failure->cause;
         input <<= 1U;
     }
     return result;

@@ -26,27 +26,31 @@ const std::array<Body, 11>& bodies()
 
 namespace {
 
-// No body chosen leaves the factor empty, which multiplies as zero.
-values::Tagged bodyFactor(int bodyIndex)
+// The factor of the body at `bodyIndex` and what to call it; no body chosen
+// leaves the factor empty, which multiplies as zero.
+Body chosenBody(int bodyIndex)
 {
     const auto& table = bodies();
     if (bodyIndex < 0 || static_cast<std::size_t>(bodyIndex) >= table.size())
-        return {};
-    return table[static_cast<std::size_t>(bodyIndex)].factor;
+        return {u"taivaankappaletta ei valittu", {}};
+    return table[static_cast<std::size_t>(bodyIndex)];
 }
 
 } // namespace
 
 Outcome weight(std::u16string_view weight, int bodyIndex, char16_t separator)
 {
-    const values::Tagged factor = bodyFactor(bodyIndex);
+    const Body body = chosenBody(bodyIndex);
     if (!values::isGreater(weight, u"0"))
-        return Declined{};
+        return Declined{firstInput};
     // The text is read apart from the product, so that a text too large to
     // read is told from a product too large to show; the product is a double either way.
     return settleOneInput(weight, separator, [&](double kilograms) {
-        const values::Tagged there = values::multiply(values::Tagged::number(kilograms), factor, separator);
-        return values::concatenate(there, values::Tagged::text(u" kg"), separator);
+        const values::Tagged there = values::multiply(values::Tagged::number(kilograms), body.factor, separator);
+        const std::u16string name = u" (" + std::u16string(body.name) + u")";
+        return Shown{values::concatenate(there, values::Tagged::text(u" kg"), separator),
+                     explain(u"m · k kg", {term(u"m", kilograms, u" kg", separator),
+                                           term(u"k", body.factor.toDouble(separator), name, separator)})};
     });
 }
 

@@ -13,6 +13,9 @@ using calculators::secondInput;
 using calculators::Cause;
 using enum calculators::Cause;
 
+Q_DECLARE_METATYPE(calculators::Sex)
+Q_DECLARE_METATYPE(calculators::Outcome)
+
 namespace {
 
 QString causeName(Cause cause)
@@ -22,14 +25,17 @@ QString causeName(Cause cause)
     case NumberTooLarge: return QStringLiteral("NumberTooLarge");
     case ResultTooLarge: return QStringLiteral("ResultTooLarge");
     case DivisionByZero: return QStringLiteral("DivisionByZero");
-    case NegativeRoot: return QStringLiteral("NegativeRoot");
+    case Negative: return QStringLiteral("Negative");
+    case NotStartingWithDigit: return QStringLiteral("NotStartingWithDigit");
+    case Missing: return QStringLiteral("Missing");
+    case Zero: return QStringLiteral("Zero");
     }
     return QStringLiteral("unknown cause");
 }
 
 // Outcomes are compared as text so that a failing row names both sides plainly.
 QString shown(const QString& caption) { return QStringLiteral("shown \"%1\"").arg(caption); }
-QString declined() { return QStringLiteral("declined"); }
+QString declined(Inputs inputs = firstInput) { return QStringLiteral("declined on inputs %1").arg(inputs); }
 QString failed(Cause cause, Inputs inputs)
 {
     return QStringLiteral("failed %1 on inputs %2").arg(causeName(cause)).arg(inputs);
@@ -41,13 +47,18 @@ QString describe(const calculators::Outcome& outcome)
         return shown(QString::fromStdU16String(result->caption));
     if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
         return failed(failure->cause, failure->inputs);
-    return declined();
+    return declined(std::get<calculators::Declined>(outcome).inputs);
 }
 
 std::u16string input(const QString& text) { return text.toStdU16String(); }
 
 const QChar comma(u',');
 const QChar point(u'.');
+
+using calculators::Sex;
+constexpr Sex man = Sex::Man;
+constexpr Sex woman = Sex::Woman;
+constexpr Sex notChosen = Sex::NotChosen;
 
 } // namespace
 
@@ -71,8 +82,8 @@ private slots:
         QTest::newRow("blanks only") << "   " << comma << failed(NotANumber, firstInput);
         QTest::newRow("letters") << "abc" << comma << failed(NotANumber, firstInput);
         QTest::newRow("foreign separator") << "2.5" << comma << failed(NotANumber, firstInput);
-        QTest::newRow("negative") << "-4" << comma << failed(NegativeRoot, firstInput);
-        QTest::newRow("slightly negative") << "-0,001" << comma << failed(NegativeRoot, firstInput);
+        QTest::newRow("negative") << "-4" << comma << failed(Negative, firstInput);
+        QTest::newRow("slightly negative") << "-0,001" << comma << failed(Negative, firstInput);
         QTest::newRow("unreadably large") << "1e309" << comma << failed(NumberTooLarge, firstInput);
         QTest::newRow("product infinite") << "1e307" << comma << failed(ResultTooLarge, firstInput);
         QTest::newRow("root beyond fixed range") << "1e30" << comma << failed(ResultTooLarge, firstInput);
@@ -106,7 +117,7 @@ private slots:
         QTest::newRow("empty") << "" << 0 << comma << declined();
         QTest::newRow("letters") << "abc" << 0 << comma << failed(NotANumber, firstInput);
         QTest::newRow("foreign separator") << "2,5" << 1 << point << failed(NotANumber, firstInput);
-        QTest::newRow("negative") << "-2" << 1 << comma << failed(NegativeRoot, firstInput);
+        QTest::newRow("negative") << "-2" << 1 << comma << failed(Negative, firstInput);
         QTest::newRow("unreadably large") << "1e309" << 0 << comma << failed(NumberTooLarge, firstInput);
         QTest::newRow("root beyond fixed range") << "1e30" << 1 << comma << failed(ResultTooLarge, firstInput);
         // The root, 8E13, still fits; thirteen times it does not.
@@ -128,39 +139,41 @@ private slots:
     {
         QTest::addColumn<QString>("alcohol");
         QTest::addColumn<QString>("mass");
-        QTest::addColumn<bool>("man");
+        QTest::addColumn<Sex>("sex");
         QTest::addColumn<QChar>("separator");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("man") << "50" << "80" << true << comma << shown("0,8333 promillea");
-        QTest::newRow("not a man") << "50" << "80" << false << comma << shown("0,947 promillea");
-        QTest::newRow("point separator") << "50" << "80" << true << point << shown("0.8333 promillea");
-        QTest::newRow("no alcohol") << "00" << "80" << true << comma << shown("0 promillea");
+        QTest::newRow("man") << "50" << "80" << man << comma << shown("0,8333 promillea");
+        QTest::newRow("woman") << "50" << "80" << woman << comma << shown("0,947 promillea");
+        QTest::newRow("neither chosen, a woman's ratio") << "50" << "80" << notChosen << comma << shown("0,947 promillea");
+        QTest::newRow("point separator") << "50" << "80" << man << point << shown("0.8333 promillea");
+        QTest::newRow("no alcohol") << "00" << "80" << man << comma << shown("0 promillea");
 
-        QTest::newRow("alcohol 0") << "0" << "80" << true << comma << declined();
-        QTest::newRow("mass 0") << "50" << "0" << true << comma << declined();
-        QTest::newRow("alcohol empty") << "" << "80" << true << comma << declined();
-        QTest::newRow("mass empty") << "50" << "" << true << comma << declined();
-        QTest::newRow("mass leading blank") << "50" << " 80" << true << comma << declined();
-        QTest::newRow("mass starts with separator") << "50" << ",5" << true << comma << declined();
-        QTest::newRow("negative alcohol") << "-50" << "80" << true << comma << declined();
+        QTest::newRow("alcohol 0") << "0" << "80" << man << comma << declined(firstInput);
+        QTest::newRow("mass 0") << "50" << "0" << man << comma << declined(secondInput);
+        QTest::newRow("alcohol empty") << "" << "80" << man << comma << declined(firstInput);
+        QTest::newRow("mass empty") << "50" << "" << man << comma << declined(secondInput);
+        QTest::newRow("mass leading blank") << "50" << " 80" << man << comma << declined(secondInput);
+        QTest::newRow("mass starts with separator") << "50" << ",5" << man << comma << declined(secondInput);
+        QTest::newRow("both at their start") << "0" << "0" << notChosen << comma << declined(bothInputs);
+        QTest::newRow("negative alcohol") << "-50" << "80" << man << comma << declined(firstInput);
 
-        QTest::newRow("mass 00") << "50" << "00" << true << comma << failed(DivisionByZero, secondInput);
-        QTest::newRow("mass 0,0") << "50" << "0,0" << false << comma << failed(DivisionByZero, secondInput);
-        QTest::newRow("mass too small to represent") << "30" << "1e-400" << false << comma
+        QTest::newRow("mass 00") << "50" << "00" << man << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("mass 0,0") << "50" << "0,0" << notChosen << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("mass too small to represent") << "30" << "1e-400" << notChosen << comma
                                                      << failed(DivisionByZero, secondInput);
-        QTest::newRow("zero by zero") << "0,0" << "0,0" << true << comma << failed(DivisionByZero, secondInput);
-        QTest::newRow("alcohol letters") << "abc" << "80" << true << comma << failed(NotANumber, firstInput);
-        QTest::newRow("mass letters") << "50" << "x" << false << comma << failed(NotANumber, secondInput);
-        QTest::newRow("both letters, the mass read first") << "abc" << "xyz" << false << comma
+        QTest::newRow("zero by zero") << "0,0" << "0,0" << man << comma << failed(DivisionByZero, secondInput);
+        QTest::newRow("alcohol letters") << "abc" << "80" << man << comma << failed(NotANumber, firstInput);
+        QTest::newRow("mass letters") << "50" << "x" << notChosen << comma << failed(NotANumber, secondInput);
+        QTest::newRow("both letters, the mass read first") << "abc" << "xyz" << notChosen << comma
                                                            << failed(NotANumber, secondInput);
-        QTest::newRow("alcohol with point") << "0.5" << "80" << true << comma << failed(NotANumber, firstInput);
-        QTest::newRow("alcohol unreadably large") << "1e309" << "80" << true << comma
+        QTest::newRow("alcohol with point") << "0.5" << "80" << man << comma << failed(NotANumber, firstInput);
+        QTest::newRow("alcohol unreadably large") << "1e309" << "80" << man << comma
                                                   << failed(NumberTooLarge, firstInput);
-        QTest::newRow("mass unreadably large") << "50" << "1e309" << true << comma << failed(NumberTooLarge, secondInput);
-        QTest::newRow("quotient beyond fixed range") << "1e300" << "1" << true << comma
+        QTest::newRow("mass unreadably large") << "50" << "1e309" << man << comma << failed(NumberTooLarge, secondInput);
+        QTest::newRow("quotient beyond fixed range") << "1e300" << "1" << man << comma
                                                      << failed(ResultTooLarge, bothInputs);
-        QTest::newRow("quotient infinite, tiny mass") << "30" << "1e-320" << false << comma
+        QTest::newRow("quotient infinite, tiny mass") << "30" << "1e-320" << notChosen << comma
                                                       << failed(ResultTooLarge, bothInputs);
     }
 
@@ -168,10 +181,10 @@ private slots:
     {
         QFETCH(QString, alcohol);
         QFETCH(QString, mass);
-        QFETCH(bool, man);
+        QFETCH(Sex, sex);
         QFETCH(QChar, separator);
         QFETCH(QString, expected);
-        QCOMPARE(describe(calculators::bloodAlcohol(input(alcohol), input(mass), man, separator.unicode())), expected);
+        QCOMPARE(describe(calculators::bloodAlcohol(input(alcohol), input(mass), sex, separator.unicode())), expected);
     }
 
     void fallTime_data()
@@ -258,6 +271,70 @@ private slots:
         QCOMPARE(listed, names);
         // Only Maa and Aurinko have whole factors, and they stay Integers.
         QCOMPARE(integerFactors, QList<int>({2, 9}));
+    }
+    // What each box has to say after a run, whatever the outcome: its own
+    // text first, a guard's reason for the inputs it turned away, and a
+    // failure's cause only where every text reads.
+    void reasons_data()
+    {
+        QTest::addColumn<calculators::Outcome>("outcome");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("expected"); // one cause per box, "-" for none
+
+        using calculators::Declined;
+        using calculators::Failed;
+        using calculators::Shown;
+        using L = QStringList;
+        QTest::newRow("negative") << calculators::Outcome{Declined{firstInput}} << L{"-5"} << comma << "Negative";
+        QTest::newRow("blank, negative") << calculators::Outcome{Declined{firstInput}} << L{" -5"} << comma
+                                         << "Negative";
+        QTest::newRow("blank, positive") << calculators::Outcome{Declined{firstInput}} << L{" 20"} << comma
+                                         << "NotStartingWithDigit";
+        QTest::newRow("plus") << calculators::Outcome{Declined{firstInput}} << L{"+20"} << comma
+                              << "NotStartingWithDigit";
+        QTest::newRow("comma first") << calculators::Outcome{Declined{firstInput}} << L{",5"} << comma
+                                     << "NotStartingWithDigit";
+        QTest::newRow("point first") << calculators::Outcome{Declined{firstInput}} << L{".5"} << point
+                                     << "NotStartingWithDigit";
+        QTest::newRow("zero") << calculators::Outcome{Declined{firstInput}} << L{"0"} << comma << "Zero";
+        QTest::newRow("negative zero") << calculators::Outcome{Declined{firstInput}} << L{"-0"} << comma << "Zero";
+        QTest::newRow("blank zero") << calculators::Outcome{Declined{firstInput}} << L{" 0"} << comma << "Zero";
+        QTest::newRow("empty") << calculators::Outcome{Declined{firstInput}} << L{""} << comma << "Missing";
+        QTest::newRow("turned away, unreadable") << calculators::Outcome{Declined{firstInput}} << L{"-abc"} << comma
+                                                 << "NotANumber";
+        QTest::newRow("turned away, too large") << calculators::Outcome{Declined{firstInput}} << L{" 1e309"} << comma
+                                                << "NumberTooLarge";
+        QTest::newRow("zero beside an unreadable text") << calculators::Outcome{Declined{firstInput}}
+                                                        << L{"0", "abc"} << comma << "Zero NotANumber";
+        QTest::newRow("only the input turned away") << calculators::Outcome{Declined{secondInput}} << L{"40", " 80"}
+                                                    << comma << "- NotStartingWithDigit";
+        QTest::newRow("division by zero, on the mass") << calculators::Outcome{Failed{DivisionByZero, secondInput}}
+                                                       << L{"50", "00"} << comma << "- DivisionByZero";
+        QTest::newRow("both blamed, beside an unreadable text")
+            << calculators::Outcome{Failed{ResultTooLarge, bothInputs}} << L{"abc", "5"} << comma << "NotANumber -";
+        QTest::newRow("both blamed") << calculators::Outcome{Failed{ResultTooLarge, bothInputs}} << L{"1e300", "1"}
+                                     << comma << "ResultTooLarge ResultTooLarge";
+        QTest::newRow("a result") << calculators::Outcome{Shown{u"1 s", u""}} << L{"5", "5"} << comma << "- -";
+    }
+
+    void reasons()
+    {
+        QFETCH(calculators::Outcome, outcome);
+        QFETCH(QStringList, texts);
+        QFETCH(QChar, separator);
+        QFETCH(QString, expected);
+
+        std::vector<std::u16string> boxes;
+        for (const QString& text : texts)
+            boxes.push_back(input(text));
+        QStringList causes;
+        for (const auto& reason : calculators::reasons(outcome, boxes, separator.unicode()))
+            causes << (reason ? causeName(*reason) : QStringLiteral("-"));
+        QCOMPARE(causes.join(u' '), expected);
+        // Every box starts out as "0": a zero, like an empty box, is no mark.
+        for (const auto& reason : calculators::reasons(outcome, boxes, separator.unicode()))
+            QCOMPARE(reason && calculators::marksItsBox(*reason), reason && *reason != Missing && *reason != Zero);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "bloodalcohol.h"
 #include "brakingspeed.h"
 #include "falltime.h"
+#include "guard.h"
 #include "impactspeed.h"
 #include "number.h"
 #include "numberbox.h"
@@ -18,6 +19,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <map>
@@ -46,81 +48,113 @@ namespace {
 struct Inputs {
     std::array<std::u16string, 6> texts;
     int wetRoad = 0;
-    bool man = false;
+    calculators::Sex sex = calculators::Sex::NotChosen;
     int body = -1;
 };
 
+// What each box is called, in the window's order.
+const std::array<QString, 6> boxCaptions{u"Putoamiskorkeus(m)"_s, u"Jälkien pituus(m)"_s, u"Juotu määrä(g)"_s,
+                                         u"Henkilön massa(kg)"_s, u"Putoamiskorkeus(m)"_s, u"Painosi(kg)"_s};
+
 // One calculation as the window wires it: its result label, the boxes it
-// reads in its own input order, and the other controls whose events run it.
+// reads in its own input order, what each box's text must be greater than
+// for it to run, and the other controls whose events run it.
 struct Calculation {
     const char* label;
     std::vector<std::size_t> boxes;
+    std::u16string_view guard;
     std::vector<const char*> choices;
     calculators::Outcome (*run)(const Inputs&, char16_t);
 };
 
 const std::array<Calculation, 5> calculations{{
-    {"Label3", {0}, {},
+    {"Label3", {0}, u"", {},
      [](const Inputs& in, char16_t separator) { return calculators::impactSpeed(in.texts[0], separator); }},
-    {"Label4", {1}, {"Check1"},
+    {"Label4", {1}, u"", {"Check1"},
      [](const Inputs& in, char16_t separator) {
          return calculators::brakingSpeed(in.texts[1], in.wetRoad, separator);
      }},
-    {"Label9", {2, 3}, {"Option1", "Option2"},
+    {"Label9", {2, 3}, u"0", {"Option1", "Option2"},
      [](const Inputs& in, char16_t separator) {
-         return calculators::bloodAlcohol(in.texts[2], in.texts[3], in.man, separator);
+         return calculators::bloodAlcohol(in.texts[2], in.texts[3], in.sex, separator);
      }},
-    {"Label11", {4}, {},
+    {"Label11", {4}, u"0", {},
      [](const Inputs& in, char16_t separator) { return calculators::fallTime(in.texts[4], separator); }},
-    {"Label16", {5}, {"Combo1"},
+    {"Label16", {5}, u"0", {"Combo1"},
      [](const Inputs& in, char16_t separator) { return calculators::weight(in.texts[5], in.body, separator); }},
 }};
 
 const QString staleNote = u"Vanhentunut tulos"_s;
 
-// The message for each cause, as the user reads it on a box.
+// The message for each cause of a failure, as the user reads it on a box.
 QString messageFor(calculators::Cause cause)
 {
     using enum calculators::Cause;
     const std::map<calculators::Cause, QString> messages{
-        {NotANumber, u"Virheellinen luku"_s},   {NumberTooLarge, u"Luku on liian suuri"_s},
+        {NotANumber, u"Virheellinen luku"_s},        {NumberTooLarge, u"Luku on liian suuri"_s},
         {ResultTooLarge, u"Tulos on liian suuri"_s}, {DivisionByZero, u"Jako nollalla"_s},
-        {NegativeRoot, u"Arvo ei voi olla negatiivinen"_s},
+        {Negative, u"Arvo ei voi olla negatiivinen"_s},
     };
     return messages.at(cause);
 }
 
-// A box's own text speaks first: not empty and not a number, or a number too
-// large to read. Only when every text of the calculation reads does a failure
-// speak, on the boxes it is blamed on.
-std::vector<QString> expectedMessages(const Calculation& calculation, const Inputs& now,
-                                      const calculators::Outcome& outcome, char16_t separator)
+// Where a reason under a stale result comes from; every kind must turn up in a session.
+enum class ReasonKind { UnreadableText, FailedRun, GuardMark, EmptyBox, ZeroText };
+constexpr std::size_t reasonKinds = 5;
+
+struct Reason {
+    QString message;
+    bool marksBox;
+    ReasonKind kind;
+};
+
+// A box whose text its guard turns away says why, if it reads: a sign,
+// a blank, a plus or a separator before the digits, or nothing but zero.
+Reason turnedAway(double value)
 {
-    std::vector<QString> messages;
+    if (value < 0)
+        return {u"Arvo ei voi olla negatiivinen"_s, true, ReasonKind::GuardMark};
+    if (value == 0)
+        return {u"Arvon pitää olla suurempi kuin 0"_s, false, ReasonKind::ZeroText};
+    return {u"Luvun pitää alkaa numerolla"_s, true, ReasonKind::GuardMark};
+}
+
+// A box's own text speaks first: empty, not a number, a number too large to
+// read, or one its guard turns away. Only when every text of the
+// calculation reads does a failure speak, on the boxes it is blamed on.
+std::vector<std::optional<Reason>> expectedReasons(const Calculation& calculation, const Inputs& now,
+                                                   const calculators::Outcome& outcome, char16_t separator)
+{
+    std::vector<std::optional<Reason>> reasons;
     bool everyTextReads = true;
     for (const std::size_t box : calculation.boxes) {
-        QString message;
+        const std::u16string& text = now.texts[box];
+        if (text.empty()) {
+            reasons.push_back(Reason{u"Arvo puuttuu"_s, false, ReasonKind::EmptyBox});
+            continue;
+        }
         try {
-            if (!now.texts[box].empty())
-                (void)values::toNumber(now.texts[box], separator);
+            const double value = values::toNumber(text, separator);
+            reasons.push_back(values::isGreater(text, calculation.guard) ? std::nullopt
+                                                                         : std::optional(turnedAway(value)));
         } catch (const values::Error& error) {
-            message = error.kind() == values::ErrorKind::Overflow ? u"Luku on liian suuri"_s : u"Virheellinen luku"_s;
+            reasons.push_back(Reason{error.kind() == values::ErrorKind::Overflow ? u"Luku on liian suuri"_s
+                                                                                 : u"Virheellinen luku"_s,
+                                     true, ReasonKind::UnreadableText});
             everyTextReads = false;
         }
-        messages.push_back(message);
     }
     const auto* failure = std::get_if<calculators::Failed>(&outcome);
-    for (std::size_t i = 0; everyTextReads && failure != nullptr && i < messages.size(); ++i)
+    for (std::size_t i = 0; everyTextReads && failure != nullptr && i < reasons.size(); ++i)
         if ((failure->inputs & (1U << i)) != 0)
-            messages[i] = messageFor(failure->cause);
-    return messages;
+            reasons[i] = Reason{messageFor(failure->cause), true, ReasonKind::FailedRun};
+    return reasons;
 }
 
 // What one calculation must show: its first caption until it runs, and the
 // caption of its last run that gave one.
 struct Expected {
     bool ran = false;
-    QString firstCaption;
     QString caption;
 };
 
@@ -179,7 +213,7 @@ public:
         body_ = control<QComboBox>(u"Combo1"_s);
         for (std::size_t i = 0; i < calculations.size(); ++i) {
             labels_[i] = control<ResultLabel>(QString::fromLatin1(calculations[i].label));
-            expected_[i].caption = labels_[i]->text();
+            expected_[i].caption = labels_[i]->caption();
             listenForRuns(i);
         }
     }
@@ -223,42 +257,15 @@ public:
     {
         const Inputs now = inputs();
         for (std::size_t i = 0; i < calculations.size(); ++i) {
-            const Calculation& calculation = calculations[i];
-            Expected& expected = expected_[i];
-            const calculators::Outcome outcome = expected.ran ? calculation.run(now, separator_)
-                                                              : calculators::Outcome{calculators::Declined{}};
-            const auto* shown = std::get_if<calculators::Shown>(&outcome);
-            if (shown != nullptr)
-                expected.caption = QString::fromStdU16String(shown->caption);
-            const bool stale = expected.ran && shown == nullptr;
-            const ResultLabel* label = labels_[i];
-            const QString name = QString::fromLatin1(calculation.label);
-            if (label->text() != expected.caption)
-                return u"%1 shows %2, expected %3"_s.arg(name, shortened(label->text()), shortened(expected.caption));
-            const auto state = !expected.ran ? ResultLabel::State::Untouched
-                : stale                      ? ResultLabel::State::Stale
-                                             : ResultLabel::State::Current;
-            if (label->state() != state || label->toolTip() != (stale ? staleNote : QString()))
-                return u"%1 is in state %2 with tool tip \"%3\", expected state %4"_s.arg(name)
-                    .arg(int(label->state())).arg(label->toolTip()).arg(int(state));
-
-            const std::vector<QString> messages = expectedMessages(calculation, now, outcome, separator_);
-            for (std::size_t b = 0; b < calculation.boxes.size(); ++b) {
-                const NumberBox* box = boxes_[calculation.boxes[b]];
-                if (box->toolTip() != messages[b] || box->accessibleDescription() != messages[b]
-                    || box->isMarked() == messages[b].isEmpty())
-                    return u"%1 says \"%2\", expected \"%3\""_s.arg(box->objectName(), box->toolTip(), messages[b]);
-            }
-            if (expected.ran)
-                ++checks_[i][outcome.index()];
-            if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
-                ++failures_[static_cast<std::size_t>(failure->cause)];
+            const QString found = mismatch(i, now);
+            if (!found.isEmpty())
+                return found;
         }
         return {};
     }
 
     // What the checks found after each action, to see that the session
-    // reached every kind of end and every cause.
+    // reached every kind of end and every reason.
     [[nodiscard]] QString tally() const
     {
         QStringList counts;
@@ -266,10 +273,16 @@ public:
             counts << u"%1 %2 current, %3 stale after a failure, %4 stale after a declined guard"_s
                           .arg(QString::fromLatin1(calculations[i].label))
                           .arg(checks_[i][1]).arg(checks_[i][2]).arg(checks_[i][0]);
-        QStringList causes;
-        for (std::size_t cause = 0; cause < failures_.size(); ++cause)
-            causes << u"%1 \"%2\""_s.arg(failures_[cause]).arg(messageFor(static_cast<calculators::Cause>(cause)));
-        return counts.join(u"; "_s) + u"; failures: "_s + causes.join(u", "_s);
+        QStringList kinds;
+        for (const int count : reasons_)
+            kinds << QString::number(count);
+        return counts.join(u"; "_s)
+            + u"; reasons: %1 (unreadable text, failed run, guard's mark, empty box, zero)"_s.arg(kinds.join(u", "_s));
+    }
+
+    [[nodiscard]] bool everyKindOfReasonOccurred() const
+    {
+        return std::all_of(reasons_.begin(), reasons_.end(), [](int count) { return count > 0; });
     }
 
     // The last actions and the inputs now, to tell what a failure came after.
@@ -279,11 +292,63 @@ public:
         const Inputs now = inputs();
         for (std::size_t i = 0; i < now.texts.size(); ++i)
             lines << u"Text%1 = %2"_s.arg(i + 1).arg(visible(shortened(QString::fromStdU16String(now.texts[i]))));
-        lines << u"Check1 = %1, Option1 = %2, Combo1 = %3"_s.arg(now.wetRoad).arg(now.man).arg(now.body);
+        lines << u"Check1 = %1, Option1 = %2, Option2 = %3, Combo1 = %4"_s.arg(now.wetRoad)
+                     .arg(man_->isChecked()).arg(woman_->isChecked()).arg(now.body);
         return lines.join(u"\n  "_s);
     }
 
 private:
+    QString mismatch(std::size_t i, const Inputs& now)
+    {
+        const Calculation& calculation = calculations[i];
+        Expected& expected = expected_[i];
+        const calculators::Outcome outcome = expected.ran ? calculation.run(now, separator_)
+                                                          : calculators::Outcome{calculators::Declined{}};
+        const auto* shown = std::get_if<calculators::Shown>(&outcome);
+        if (shown != nullptr)
+            expected.caption = QString::fromStdU16String(shown->caption);
+        const bool stale = expected.ran && shown == nullptr;
+        const ResultLabel* label = labels_[i];
+        const QString name = QString::fromLatin1(calculation.label);
+        if (label->caption() != expected.caption)
+            return u"%1 shows %2, expected %3"_s.arg(name, shortened(label->caption()), shortened(expected.caption));
+        const auto state = !expected.ran ? ResultLabel::State::Untouched
+            : stale                      ? ResultLabel::State::Stale
+                                         : ResultLabel::State::Current;
+        if (label->state() != state)
+            return u"%1 is in state %2, expected state %3"_s.arg(name).arg(int(label->state())).arg(int(state));
+
+        QStringList description;
+        if (shown != nullptr)
+            description << QString::fromStdU16String(shown->explanation);
+        if (stale)
+            description << staleNote;
+        const auto reasons = expected.ran ? expectedReasons(calculation, now, outcome, separator_)
+                                          : std::vector<std::optional<Reason>>(calculation.boxes.size());
+        for (std::size_t b = 0; b < calculation.boxes.size(); ++b) {
+            const NumberBox* box = boxes_[calculation.boxes[b]];
+            const auto& reason = reasons[b];
+            const QString message = reason && reason->marksBox ? reason->message : QString();
+            if (box->toolTip() != message || box->accessibleDescription() != message
+                || box->isMarked() == message.isEmpty())
+                return u"%1 says \"%2\", expected \"%3\""_s.arg(box->objectName(), box->toolTip(), message);
+            if (stale && reason) {
+                description << boxCaptions[calculation.boxes[b]] + u": "_s + reason->message;
+                ++reasons_[static_cast<std::size_t>(reason->kind)];
+            }
+        }
+        if (stale && description.size() < 2)
+            return u"%1 is stale without a reason"_s.arg(name);
+        const QString said = description.join(u'\n');
+        const QString tip = label->text() == label->caption() ? said : label->caption() + u'\n' + said;
+        if (label->accessibleDescription() != said || label->toolTip() != tip)
+            return u"%1 says \"%2\" (tool tip \"%3\"), expected \"%4\""_s.arg(name, label->accessibleDescription(),
+                                                                              label->toolTip(), said);
+        if (expected.ran)
+            ++checks_[i][outcome.index()];
+        return {};
+    }
+
     // Every event a calculation's controls raise runs it, whether or not the value changed.
     void listenForRuns(std::size_t calculation)
     {
@@ -317,7 +382,9 @@ private:
         for (std::size_t i = 0; i < boxes_.size(); ++i)
             now.texts[i] = boxes_[i]->text().toStdU16String();
         now.wetRoad = wet_->checkState() == Qt::Checked ? 1 : wet_->checkState() == Qt::PartiallyChecked ? 2 : 0;
-        now.man = man_->isChecked();
+        now.sex = man_->isChecked()  ? calculators::Sex::Man
+            : woman_->isChecked()    ? calculators::Sex::Woman
+                                     : calculators::Sex::NotChosen;
         now.body = body_->currentIndex();
         return now;
     }
@@ -551,7 +618,7 @@ private:
     std::array<Expected, 5> expected_{};
     std::deque<QString> history_;
     std::array<std::array<int, std::variant_size_v<calculators::Outcome>>, 5> checks_{};
-    std::array<int, 5> failures_{};
+    std::array<int, reasonKinds> reasons_{};
 };
 
 // The offscreen platform cannot raise a popup or grab the keyboard for it,
@@ -602,6 +669,7 @@ private slots:
                                                         .arg(mismatch, session.story())));
         }
         qInfo("Checks: %s", qPrintable(session.tally()));
+        QVERIFY2(session.everyKindOfReasonOccurred(), qPrintable(session.tally()));
     }
 };
 

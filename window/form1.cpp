@@ -15,6 +15,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <string>
 #include <variant>
@@ -49,9 +50,16 @@ Label* createLabel(QWidget* parent, const char* name, const QString& caption)
     return label;
 }
 
+QString withoutColon(QString caption)
+{
+    caption.chop(caption.endsWith(u':') ? 1 : 0);
+    return caption;
+}
+
 std::u16string textOf(const NumberBox* box) { return box->text().toStdU16String(); }
 
-// Each cause of a failure, in the user's words, for the box it is pointed out on.
+// Each reason an input stands in the way of a result, in the user's words,
+// for its box and under its stale result.
 QString messageFor(calculators::Cause cause)
 {
     using enum calculators::Cause;
@@ -64,8 +72,14 @@ QString messageFor(calculators::Cause cause)
         return u"Tulos on liian suuri"_s;
     case DivisionByZero:
         return u"Jako nollalla"_s;
-    case NegativeRoot:
+    case Negative:
         return u"Arvo ei voi olla negatiivinen"_s;
+    case NotStartingWithDigit:
+        return u"Luvun pitää alkaa numerolla"_s;
+    case Missing:
+        return u"Arvo puuttuu"_s;
+    case Zero:
+        return u"Arvon pitää olla suurempi kuin 0"_s;
     }
     return {};
 }
@@ -84,6 +98,13 @@ int valueOf(const QCheckBox* box)
     return 0;
 }
 
+calculators::Sex sexOf(const QRadioButton* man, const QRadioButton* woman)
+{
+    if (man->isChecked())
+        return calculators::Sex::Man;
+    return woman->isChecked() ? calculators::Sex::Woman : calculators::Sex::NotChosen;
+}
+
 } // namespace
 
 Form1::Form1(char16_t decimalSeparator, QWidget* parent)
@@ -96,6 +117,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
     placeControls();
     setFocusOrder();
     introduceInputs();
+    offerResultsForCopying();
     createMenu();
     connectEvents();
 }
@@ -198,10 +220,21 @@ void Form1::introduceInputs()
     };
     for (const auto& [caption, input, heading] : inputs) {
         caption->setBuddy(input);
-        QString question = heading->text();
-        question.chop(question.endsWith(u':') ? 1 : 0);
-        input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), question));
+        input->setCaption(withoutColon(caption->text()));
+        input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), withoutColon(heading->text())));
     }
+}
+
+// Each result can be copied from the boxes it is worked out from, and the
+// weight from the body list too: the keyboard reaches every result there.
+void Form1::offerResultsForCopying()
+{
+    const std::pair<NumberBox*, ResultLabel*> sources[] = {
+        {Text1, Label3}, {Text2, Label4}, {Text3, Label9}, {Text4, Label9}, {Text5, Label11}, {Text6, Label16},
+    };
+    for (const auto& [box, result] : sources)
+        box->offerCopyOf(result->copyResultAction());
+    new QShortcut(QKeySequence::Copy, Combo1, Label16->copyResultAction(), &QAction::trigger, Qt::WidgetShortcut);
 }
 
 void Form1::createMenu()
@@ -252,7 +285,7 @@ void Form1::showBrakingSpeed()
 
 void Form1::showBloodAlcohol()
 {
-    present(calculators::bloodAlcohol(textOf(Text3), textOf(Text4), Option1->isChecked(), separator_), Label9,
+    present(calculators::bloodAlcohol(textOf(Text3), textOf(Text4), sexOf(Option1, Option2), separator_), Label9,
             {Text3, Text4});
 }
 
@@ -266,22 +299,27 @@ void Form1::showWeight()
     present(calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_), Label16, {Text6});
 }
 
-// Every run leaves the result current or stale and every box of its
-// calculation marked exactly as far as its own text, or the failure, calls for.
+// Every run leaves the result current, with how it was reached, or stale,
+// with every reason its boxes give, and each box marked exactly as far as its
+// own text, or the failure, calls for.
 void Form1::present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs)
 {
     std::vector<std::u16string> texts;
     for (const NumberBox* box : inputs)
         texts.push_back(textOf(box));
-    const auto marks = calculators::marks(outcome, texts, separator_);
-    auto mark = marks.begin();
+    const auto reasons = calculators::reasons(outcome, texts, separator_);
+    QStringList whyStale;
+    auto reason = reasons.begin();
     for (NumberBox* box : inputs) {
-        box->showMessage(*mark ? messageFor(**mark) : QString());
-        ++mark;
+        const QString message = *reason ? messageFor(**reason) : QString();
+        box->showMessage(*reason && calculators::marksItsBox(**reason) ? message : QString());
+        if (*reason)
+            whyStale << box->caption() + u": "_s + message;
+        ++reason;
     }
 
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome))
-        result->showResult(QString::fromStdU16String(shown->caption));
+        result->showResult(QString::fromStdU16String(shown->caption), QString::fromStdU16String(shown->explanation));
     else
-        result->showStale();
+        result->showStale(whyStale);
 }

@@ -47,6 +47,7 @@ private:
     void placeControls();
     void setFocusOrder();
     void introduceInputs();
+    void offerResultsForCopying();
     void createMenu();
     void connectEvents();
 

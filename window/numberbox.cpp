@@ -1,10 +1,17 @@
 #include "numberbox.h"
 
 #include "looks.h"
+#include "texttip.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -16,10 +23,26 @@ bool isOnlyAWhile(Qt::FocusReason reason)
         || reason == Qt::ActiveWindowFocusReason;
 }
 
-// The space QLineEdit keeps between its contents and its text, on each side.
+// The space QLineEdit keeps between the area it clips its text to and the
+// line it lays the text out on, on each side.
 constexpr int horizontalMargin = 2;
 
+// A tool tip that looks like markup would be shown as rich text; a pasted
+// "<b>5" must show as typed.
+QString asPlainText(const QString& text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return u"<p style=\"white-space:pre\">"_s + text.toHtmlEscaped() + u"</p>"_s;
+}
+
 } // namespace
+
+NumberBox::NumberBox(const QString& text, QWidget* parent)
+    : QLineEdit(text, parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &NumberBox::showWholeTextWhileCut);
+}
 
 void NumberBox::showMessage(const QString& message)
 {
@@ -49,6 +72,52 @@ void NumberBox::changeEvent(QEvent* event)
         applyLook();
 }
 
+// The message, and a text too wide for the box whole. Put together when
+// asked for, so that typing pays nothing for it.
+QString NumberBox::toolTipText() const
+{
+    if (!isCut())
+        return message_;
+    return message_.isEmpty() ? displayText() : message_ + u'\n' + displayText();
+}
+
+bool NumberBox::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QLineEdit::event(event);
+    const QString tip = toolTipText();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), asPlainText(tip), this);
+    }
+    return true;
+}
+
+void NumberBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (copyResult_ != nullptr) {
+        menu->addSeparator();
+        menu->addAction(copyResult_);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// Copy with nothing to copy takes the result instead; a result that is not
+// current is not the answer, and its action stays disabled.
+void NumberBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::Copy && !hasSelectedText() && copyResult_ != nullptr) {
+        copyResult_->trigger();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void NumberBox::focusOutEvent(QFocusEvent* event)
 {
     const Qt::FocusReason reason = event->reason();
@@ -63,6 +132,7 @@ void NumberBox::focusOutEvent(QFocusEvent* event)
         resumeAt_ = Place{cursorPosition(), selectionStart(), static_cast<int>(selectedText().size())};
     QLineEdit::focusOutEvent(event);
     setCursorPosition(0);
+    showWholeTextWhileCut();
 }
 
 void NumberBox::focusInEvent(QFocusEvent* event)
@@ -78,37 +148,85 @@ void NumberBox::focusInEvent(QFocusEvent* event)
             setSelection(place.selectionStart, place.selectionLength);
     }
     resumeAt_.reset();
+    showWholeTextWhileCut();
 }
 
-// Where QLineEdit draws its text line.
-QRect NumberBox::textArea() const
+void NumberBox::showWholeTextWhileCut()
+{
+    const bool show = hasFocus() && isCut();
+    if (!show) {
+        if (wholeText_ != nullptr)
+            wholeText_->hide();
+        return;
+    }
+    if (wholeText_ == nullptr) {
+        wholeText_ = new TextTip(window());
+        wholeText_->setObjectName(objectName() + u"Whole"_s);
+    }
+    wholeText_->showFor(this, displayText());
+}
+
+// Where QLineEdit clips its text to.
+QRect NumberBox::textClip() const
 {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    return contents.marginsRemoved(textMargins()).adjusted(horizontalMargin, 0, -horizontalMargin, 0);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
 }
+
+// Where QLineEdit lays its text line out, one font height, as it centres it.
+QRect NumberBox::lineRect() const
+{
+    const QRect clip = textClip();
+    const int height = fontMetrics().height();
+    return {clip.x() + horizontalMargin, clip.y() + (clip.height() - height + 1) / 2,
+            clip.width() - 2 * horizontalMargin, height};
+}
+
+bool NumberBox::isCut() const { return fontMetrics().horizontalAdvance(displayText()) > lineRect().width(); }
 
 QString NumberBox::shownText() const
 {
-    return fontMetrics().elidedText(displayText(), Qt::ElideRight, textArea().width());
+    return fontMetrics().elidedText(displayText(), Qt::ElideRight, lineRect().width());
 }
 
 void NumberBox::paintEvent(QPaintEvent* event)
 {
-    QLineEdit::paintEvent(event);
-    QPainter painter(this);
-    if (!hasFocus()) {
-        const QString shown = shownText();
-        if (shown != displayText()) {
-            const QRect area = textArea();
-            painter.fillRect(area, palette().base());
-            painter.setPen(palette().color(QPalette::Text));
-            painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
-        }
+    if (!hasFocus() && isCut()) {
+        paintCutText();
+    } else {
+        QLineEdit::paintEvent(event);
+        paintOverMargins();
     }
     if (isMarked()) {
+        QPainter painter(this);
         painter.setPen(errorFrameColour(parentWidget()->palette()));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+// The box as QLineEdit draws it, but with the beginning of the text and an
+// ellipsis, wherever the cursor last was.
+void NumberBox::paintCutText()
+{
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    painter.setClipRect(textClip());
+    painter.setPen(palette().color(QPalette::Text));
+    const QRect line = lineRect();
+    painter.drawText(QPoint(line.left(), line.top() + fontMetrics().ascent()), shownText());
+}
+
+// QLineEdit clips a scrolled text a little outside its line, which leaves
+// pieces of characters on either side; the line alone shows text.
+void NumberBox::paintOverMargins()
+{
+    const QRect clip = textClip();
+    const QRect line = lineRect();
+    QPainter painter(this);
+    painter.fillRect(QRect(clip.left(), clip.top(), line.left() - clip.left(), clip.height()), palette().base());
+    painter.fillRect(QRect(line.right() + 1, clip.top(), clip.right() - line.right(), clip.height()),
+                     palette().base());
 }

@@ -4,6 +4,9 @@
 
 #include <optional>
 
+class QAction;
+class TextTip;
+
 // A box a number is typed into. A box whose text its calculation cannot use
 // says so at once, without a dialog and without taking the focus: a red
 // frame on a tinted fill, both taken from the palette, and a short message
@@ -11,13 +14,23 @@
 //
 // A number wider than the box never reads as another number: while the box
 // does not have the focus it shows the beginning of its text, and a cut is
-// shown with an ellipsis. When the focus only went to a menu, a dialog or
-// another program, it comes back to where the cursor was.
+// shown with an ellipsis; while it has the focus, the whole text is shown
+// just beside it; either way the tool tip holds it whole. No piece of a
+// character shows outside the text shown. When the focus only went to a
+// menu, a dialog or another program, it comes back to where the cursor was.
 class NumberBox : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    NumberBox(const QString& text, QWidget* parent);
+
+    // What the box is called in the window, its caption without the colon.
+    void setCaption(const QString& caption) { caption_ = caption; }
+    [[nodiscard]] QString caption() const { return caption_; }
+
+    // The result of the box's calculation can be copied from the box: the
+    // last item of its context menu, and Copy with nothing selected.
+    void offerCopyOf(QAction* copyResult) { copyResult_ = copyResult; }
 
     // An empty message clears the mark.
     void showMessage(const QString& message);
@@ -25,11 +38,16 @@ public:
 
     // What the box shows while it does not have the focus.
     [[nodiscard]] QString shownText() const;
+    // The text is wider than the room the box has for it.
+    [[nodiscard]] bool isCut() const;
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -39,10 +57,18 @@ private:
         int selectionLength;
     };
 
-    [[nodiscard]] QRect textArea() const;
+    [[nodiscard]] QRect textClip() const;
+    [[nodiscard]] QRect lineRect() const;
+    [[nodiscard]] QString toolTipText() const;
     void applyLook();
+    void showWholeTextWhileCut();
+    void paintCutText();
+    void paintOverMargins();
 
+    QString caption_;
     QString message_;
+    QAction* copyResult_ = nullptr;
+    TextTip* wholeText_ = nullptr;
     std::optional<Place> resumeAt_;
     bool applyingLook_ = false;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QStringList>
+
+class QAction;
 
 // Sizes a label to its caption, one line high, so that a longer caption
 // grows to the right and nothing else moves.
@@ -8,10 +11,15 @@ void fitToCaption(QLabel* label);
 
 // The label a calculation writes its result into. Its state follows the
 // calculation's latest run: untouched before the first, current when the
-// run gave a caption, stale when it declined or failed. A stale result keeps
-// its caption but is drawn weaker and says "Vanhentunut tulos" in its tool
-// tip and accessible description. It is never disabled: it can still be
-// selected, copied and read.
+// run gave a caption, stale when it declined or failed. A current result
+// says how it was reached in its tool tip and accessible description; a
+// stale one keeps its caption but is drawn weaker, and says "Vanhentunut
+// tulos" and why there. It is never disabled: it can still be selected,
+// copied and read.
+//
+// A caption wider than the room the window has left for it is cut with an
+// ellipsis; the tool tip then begins with it whole, and a screen reader
+// reads it whole.
 class ResultLabel : public QLabel {
     Q_OBJECT
 
@@ -20,17 +28,34 @@ public:
 
     ResultLabel(const QString& caption, QWidget* parent);
 
-    void showResult(const QString& caption);
-    void showStale();
+    void showResult(const QString& caption, const QString& explanation);
+    // `reasons` are the lines that say why, one for each box in the way.
+    void showStale(const QStringList& reasons);
     [[nodiscard]] State state() const { return state_; }
+    // The whole caption, also when the label shows it cut.
+    [[nodiscard]] QString caption() const { return caption_; }
+
+    // Puts the figure of a current result, without its unit, on the
+    // clipboard; disabled while the result is not current.
+    [[nodiscard]] QAction* copyResultAction() const { return copyResult_; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void showCaption(const QString& caption);
+    void describe(const QString& description);
     void setState(State state);
     void applyLook();
+    void copyResult();
+    [[nodiscard]] bool isCut() const { return text() != caption_; }
+    [[nodiscard]] qsizetype figureLength() const;
 
+    QString caption_;
+    QString description_;
+    QAction* copyResult_;
     State state_ = State::Untouched;
     bool applyingLook_ = false;
 };

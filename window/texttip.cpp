@@ -1,0 +1,48 @@
+#include "texttip.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr int padding = 2;
+constexpr int border = 1;
+constexpr int inset = padding + border;
+
+} // namespace
+
+TextTip::TextTip(QWidget* window)
+    : QWidget(window)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void TextTip::showFor(const QWidget* control, const QString& text)
+{
+    text_ = text;
+    setFont(control->font());
+    const QRect room = parentWidget()->rect().marginsRemoved({border, border, border, border});
+    const QRect textRect = fontMetrics().boundingRect(QRect(0, 0, room.width() - 2 * inset, INT_MAX),
+                                                      Qt::TextWrapAnywhere, text_);
+    const QSize size = textRect.size().grownBy({inset, inset, inset, inset});
+    const QRect anchor(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
+    const bool fitsBelow = anchor.bottom() + size.height() <= room.bottom();
+    const int top = fitsBelow ? anchor.bottom() + 1 : anchor.top() - size.height();
+    const int left = std::min(anchor.left(), room.right() + 1 - size.width());
+    setGeometry(QRect(QPoint(left, top), size));
+    raise();
+    show();
+    update();
+}
+
+void TextTip::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().toolTipBase());
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawText(rect().marginsRemoved({inset, inset, inset, inset}), Qt::TextWrapAnywhere, text_);
+}
