@@ -220,13 +220,16 @@ void NumberBox::paintCutText()
 }
 
 // QLineEdit clips a scrolled text a little outside its line, which leaves
-// pieces of characters on either side; the line alone shows text.
+// pieces of characters on either side: the panel, focus frame and all, is
+// drawn again there.
 void NumberBox::paintOverMargins()
 {
     const QRect clip = textClip();
     const QRect line = lineRect();
     QPainter painter(this);
-    painter.fillRect(QRect(clip.left(), clip.top(), line.left() - clip.left(), clip.height()), palette().base());
-    painter.fillRect(QRect(line.right() + 1, clip.top(), clip.right() - line.right(), clip.height()),
-                     palette().base());
+    painter.setClipRegion(QRegion(clip.left(), clip.top(), line.left() - clip.left(), clip.height())
+                          + QRegion(line.right() + 1, clip.top(), clip.right() - line.right(), clip.height()));
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
 }
