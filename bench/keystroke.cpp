@@ -38,6 +38,8 @@ const Calculation calculations[] = {
     {"fallTime", u"Text5"_s, u"Label11"_s, u"20"_s},
     {"weight", u"Text6"_s, u"Label16"_s, u"70"_s},
     {"impactSpeedFailing", u"Text1"_s, u"Label3"_s, u"12"_s, {}, {}, Qt::Key_X},
+    // A number wider than its box: the narrow mass box holding "105,5".
+    {"bloodAlcoholNarrowMass", u"Text4"_s, u"Label9"_s, u"105,5"_s, u"Text3"_s, u"40"_s},
 };
 
 // Types the key on even runs and takes it back on odd ones, so that every
