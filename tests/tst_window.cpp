@@ -1,3 +1,4 @@
+#include "announcer.h"
 #include "numberbox.h"
 #include "program.h"
 #include "startup.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -683,6 +685,38 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? sentinel : copied);
     }
 
+    // A screen reader hears what each run the user causes came to, once the
+    // user pauses: through a notification shown, as screen readers speak
+    // one; the caption when the result is current, else its first reason,
+    // and nothing it heard last about the same calculation.
+    void screenReaderHearsEveryChange()
+    {
+        auto* announcer = window().findChild<Announcer*>();
+        announcer->setPause(announcementPause / 4);
+        QSignalSpy spoken(announcer, &Announcer::spoken);
+        QAccessibleInterface* notification = QAccessible::queryAccessibleInterface(announcer);
+        QCOMPARE(notification->role(), QAccessible::Notification);
+        const auto after = [&](const QString& step) {
+            take(step);
+            QTest::qWait(int(announcementPause.count()));
+            return spoken.isEmpty() ? QString() : notification->text(QAccessible::Name) + u'|' + spoken.takeFirst()[0].toString();
+        };
+        const auto heard = [](const QString& text) { return text + u'|' + text; };
+        QCOMPARE(after(u"Text5=20"_s), heard(u"2 s"_s));
+        QCOMPARE(after(u"Text5=20x"_s), heard(u"Putoamiskorkeus(m): Virheellinen luku"_s));
+        QCOMPARE(after(u"Text5=20y"_s), QString()); // the same reason again
+        QCOMPARE(after(u"Text5=20"_s), heard(u"2 s"_s));
+        QCOMPARE(after(u"Text2=25"_s), heard(u"65 km/h"_s));
+        QCOMPARE(after(u"click Check1"_s), heard(u"44 km/h"_s));
+        QCOMPARE(after(u"Text4=80"_s), heard(u"Juotu määrä(g): Arvon pitää olla suurempi kuin 0"_s));
+        QCOMPARE(after(u"Text3=40"_s), heard(u"0,7576 promillea"_s));
+        QCOMPARE(after(u"click Option1"_s), heard(u"0,6667 promillea"_s));
+        QCOMPARE(after(u"click Option1"_s), QString()); // chosen again, the same result
+        QCOMPARE(after(u"Text6=70"_s), heard(u"70 kg"_s));
+        QCOMPARE(after(u"pick Jupiter"_s), heard(u"175 kg"_s));
+        QVERIFY(spoken.isEmpty());
+    }
+
     void menuHoldsQuitThenAbout()
     {
         auto* menu = window().findChild<QMenu*>(u"prog"_s);
@@ -702,6 +736,8 @@ private slots:
 private:
     // What QLineEdit keeps between where it clips its text and where it lays it out.
     static constexpr int lineEditMargin = 2;
+    // Longer than the pause a screen reader's announcement waits for here.
+    static constexpr std::chrono::milliseconds announcementPause{100};
 
     Form1& window() { return program_->window(); }
 

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "announcer.h"
 #include "bloodalcohol.h"
 #include "brakingspeed.h"
 #include "falltime.h"
@@ -162,6 +163,9 @@ void Form1::createControls()
     Combo1->setObjectName(u"Combo1"_s);
     Combo1->setAccessibleName(u"Taivaankappale"_s);
     Label16 = createLabel<ResultLabel>(client, "Label16", u"0 kg"_s);
+
+    announcer_ = new Announcer(this);
+    announcer_->setObjectName(u"announcer"_s);
 }
 
 // Check1 ends where Label4 begins and Option1 where Option2 begins, each one
@@ -318,8 +322,11 @@ void Form1::present(const calculators::Outcome& outcome, ResultLabel* result, st
         ++reason;
     }
 
-    if (const auto* shown = std::get_if<calculators::Shown>(&outcome))
+    if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
         result->showResult(QString::fromStdU16String(shown->caption), QString::fromStdU16String(shown->explanation));
-    else
+        announcer_->announce(result, result->caption());
+    } else {
         result->showStale(whyStale);
+        announcer_->announce(result, whyStale.value(0));
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+class Announcer;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -59,6 +60,7 @@ private:
     void present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs);
 
     char16_t separator_;
+    Announcer* announcer_ = nullptr;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,0 +1,54 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// How long typing must stop before a result is spoken: long enough to let a
+// number be typed whole, short enough to answer a pause at once.
+constexpr std::chrono::milliseconds typingPause{500};
+
+QAccessibleInterface* notificationFor(const QString& className, QObject* object)
+{
+    if (className != u"Announcer"_s || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(notificationFor);
+        return true;
+    }();
+    (void)factoryInstalled;
+    hide();
+    pause_.setSingleShot(true);
+    pause_.setInterval(typingPause);
+    connect(&pause_, &QTimer::timeout, this, &Announcer::speak);
+}
+
+void Announcer::announce(const QObject* about, const QString& text)
+{
+    about_ = about;
+    pending_ = text;
+    pause_.start();
+}
+
+void Announcer::speak()
+{
+    QString& last = spoken_[about_];
+    if (last == pending_)
+        return;
+    last = pending_;
+    setAccessibleName(pending_);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+    emit spoken(pending_);
+}
