@@ -162,6 +162,7 @@ private slots:
         QTest::newRow("inner blank") << "1 000" << c << mismatch;
         QTest::newRow("two signs") << "--5" << c << mismatch;
         QTest::newRow("unit after number") << "5 kg" << c << mismatch;
+        QTest::newRow("a tab is no blank") << "5\t" << c << mismatch;
 
         QTest::newRow("beyond range") << "1E309" << c << overflow;
         QTest::newRow("negative beyond range") << "-2e308" << c << overflow;
@@ -194,6 +195,10 @@ private slots:
         QTest::newRow("large tie below") << 12345.03125 << count(123450312);
         QTest::newRow("large tie above") << 12345.09375 << count(123450938);
         QTest::newRow("near the top") << 9.2e14 << count(9200000000000000000);
+        // The largest double below the top counts 2^63 - 1024; the next one up rounds to 2^63.
+        QTest::newRow("the largest that converts") << 922337203685477.5 << count(countMax - 1023);
+        QTest::newRow("just past the top") << 922337203685477.625 << overflow;
+        QTest::newRow("the bottom converts") << -922337203685477.5808 << count(countMin);
         QTest::newRow("above the range") << 9.3e14 << overflow;
         QTest::newRow("below the range") << -9.3e14 << overflow;
         QTest::newRow("infinity") << inf << overflow;
@@ -322,6 +327,8 @@ private slots:
         QTest::newRow("empty is integer 0") << empty << integer(5) << isInteger(0);
         QTest::newRow("fixed by integer is exact") << fixedOf(31623) << integer(13) << isFixed(411099);
         QTest::newRow("fixed by fixed") << fixedOf(15000) << fixedOf(25000) << isFixed(37500);
+        QTest::newRow("fixed by fixed, a tie to even below") << fixedOf(5000) << fixedOf(1) << isFixed(0);
+        QTest::newRow("fixed by fixed, a tie to even above") << fixedOf(15000) << fixedOf(1) << isFixed(2);
         QTest::newRow("fixed by double") << fixedOf(31623) << real(8.8) << isDouble(3.1623 * 8.8);
         QTest::newRow("double by integer") << real(0.4) << integer(70) << isDouble(28);
         QTest::newRow("double by empty") << real(0.4) << empty << isDouble(0);
@@ -336,6 +343,7 @@ private slots:
         QTest::newRow("fixed beyond range") << fixedOf(countMax) << integer(2) << overflow;
         QTest::newRow("double beyond range") << real(1e308) << real(10) << overflow;
         QTest::newRow("integer beyond range") << integer(300) << integer(300) << overflow;
+        QTest::newRow("integer below range") << integer(-300) << integer(300) << overflow;
         QTest::newRow("integer negated minimum") << integer(-32768) << integer(-1) << overflow;
     }
 
