@@ -521,6 +521,53 @@ private slots:
         QVERIFY2(text.startsWith(shown.chopped(1)), qPrintable(shown));
     }
 
+    void boxLooksAsAPlainLineEditWould_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("cut");
+
+        using L = QStringList;
+        QTest::newRow("105,5 left in the narrow mass box") << L{"Text4=105,5"} << "Text4" << false << true;
+        QTest::newRow("105,5 in the focused height box") << L{"Text1=105,5"} << "Text1" << true << false;
+        QTest::newRow("a mark cleared, focused") << L{"Text1=x", "Text1=20"} << "Text1" << true << false;
+        QTest::newRow("a mark cleared, left") << L{"Text5=x", "Text5=20"} << "Text5" << false << false;
+    }
+
+    // On screen, pixel for pixel, as a plain line edit showing the same: the
+    // beginning and an ellipsis once left, the text and its cursor while
+    // focused, and not a pixel of an error frame once a mark is cleared.
+    void boxLooksAsAPlainLineEditWould()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, box);
+        QFETCH(bool, focused);
+        QFETCH(bool, cut);
+
+        const int flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0); // a cursor that does not blink between two grabs
+        for (const QString& step : steps)
+            take(step);
+        NumberBox* target = this->box(box);
+        if (!focused)
+            QTest::keyClick(target, Qt::Key_Tab);
+        const QString shown = focused ? target->text() : target->shownText();
+        QCOMPARE(shown.endsWith(u'…'), cut);
+        const QImage image = target->grab().toImage();
+
+        QLineEdit plain(shown, window().centralWidget());
+        plain.setFont(target->font());
+        plain.setGeometry(target->geometry());
+        plain.show();
+        if (focused)
+            plain.setFocus();
+        plain.setCursorPosition(focused ? int(shown.size()) : 0);
+        const QImage expected = plain.grab().toImage();
+        QApplication::setCursorFlashTime(flashTime);
+        QVERIFY(image == expected);
+    }
+
     void cursorComesBackFromAWhileAway_data()
     {
         QTest::addColumn<int>("reason");
