@@ -219,6 +219,8 @@ private slots:
             << "0 promillea" << "stale" << alcohol + notANumber + "\n" + mass + missing << L{"Text3=" + notANumber};
         QTest::newRow("alcohol -5, mass 70") << comma << L{"Text4=70", "Text3=-5"} << "Label9" << "0 promillea"
                                              << "stale" << alcohol + negative << L{"Text3=" + negative};
+        QTest::newRow("mass <b>5, shown as typed") << comma << L{"Text4=<b>5"} << "Label9" << "0 promillea" << "stale"
+            << alcohol + zero + "\n" + mass + notANumber << L{"Text4=" + notANumber + "\n<b>5"};
         QTest::newRow("alcohol 0,0, mass 0,0") << comma << L{"Text3=0,0", "Text4=0,0"} << "Label9" << "0 promillea"
                                                << "stale" << mass + byZero << L{"Text4=" + byZero};
         QTest::newRow("alcohol 0.0, mass 0.0") << point << L{"Text3=0.0", "Text4=0.0"} << "Label9" << "0 promillea"

@@ -27,15 +27,6 @@ bool isOnlyAWhile(Qt::FocusReason reason)
 // line it lays the text out on, on each side.
 constexpr int horizontalMargin = 2;
 
-// A tool tip that looks like markup would be shown as rich text; a pasted
-// "<b>5" must show as typed.
-QString asPlainText(const QString& text)
-{
-    if (!Qt::mightBeRichText(text))
-        return text;
-    return u"<p style=\"white-space:pre\">"_s + text.toHtmlEscaped() + u"</p>"_s;
-}
-
 } // namespace
 
 NumberBox::NumberBox(const QString& text, QWidget* parent)
@@ -73,7 +64,9 @@ void NumberBox::changeEvent(QEvent* event)
 }
 
 // The message, and a text too wide for the box whole. Put together when
-// asked for, so that typing pays nothing for it.
+// asked for, so that typing pays nothing for it. A text that is not a number
+// always follows its message, so a pasted "<b>5" never starts a tool tip,
+// where it would be taken for markup.
 QString NumberBox::toolTipText() const
 {
     if (!isCut())
@@ -90,7 +83,7 @@ bool NumberBox::event(QEvent* event)
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), asPlainText(tip), this);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     }
     return true;
 }
