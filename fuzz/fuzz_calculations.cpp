@@ -1,8 +1,9 @@
-// Any texts, check value, option and body index given to the five
-// calculations: each ends in a caption, a declined guard or a failure of one
-// of the five causes blamed on its own inputs, and nothing else; a text that
-// does not read is blamed on that one input. A
-// caption's number reads back as a finite amount that is not negative.
+// Any texts, check value, options and body index given to the five
+// calculations: each ends in a caption, a declined guard naming exactly the
+// inputs turned away, or a failure of one of the five causes blamed on its
+// own inputs, and nothing else; a text that does not read is blamed on that
+// one input. A caption's number reads back as a finite amount that is not
+// negative.
 
 #include "bloodalcohol.h"
 #include "brakingspeed.h"
@@ -24,20 +25,23 @@ using fuzz::require;
 
 // The guard, by code unit: greater than "" is not empty; greater than "0" is
 // a first unit above '0', or '0' with more after it.
-bool passesEmptyGuard(std::u16string_view text) { return !text.empty(); }
-bool passesZeroGuard(std::u16string_view text)
+Inputs failsEmptyGuard(std::u16string_view text, Inputs input) { return text.empty() ? input : 0U; }
+Inputs failsZeroGuard(std::u16string_view text, Inputs input)
 {
-    return !text.empty() && (text[0] > u'0' || (text[0] == u'0' && text.size() > 1));
+    const bool passes = !text.empty() && (text[0] > u'0' || (text[0] == u'0' && text.size() > 1));
+    return passes ? 0U : input;
 }
 
-void check(const Outcome& outcome, bool guardPasses, Inputs inputs, std::u16string_view unit, char16_t separator)
+// `turnedAway` are the inputs whose own guard fails.
+void check(const Outcome& outcome, Inputs turnedAway, Inputs inputs, std::u16string_view unit, char16_t separator)
 {
-    require(std::holds_alternative<calculators::Declined>(outcome) == !guardPasses,
-            "a calculation declines exactly when its guard fails");
+    const auto* declined = std::get_if<calculators::Declined>(&outcome);
+    require((declined != nullptr) == (turnedAway != 0), "a calculation declines exactly when a guard fails");
+    require(declined == nullptr || declined->inputs == turnedAway, "a declined run names the inputs turned away");
     if (const auto* failure = std::get_if<calculators::Failed>(&outcome)) {
         using enum calculators::Cause;
         const auto cause = failure->cause;
-        require(cause >= NotANumber && cause <= NegativeRoot, "a failure is one of the five causes");
+        require(cause >= NotANumber && cause <= Negative, "a failure is one of the five causes");
         require(failure->inputs != 0 && (failure->inputs & ~inputs) == 0,
                 "a failure is blamed on the calculation's own inputs");
         if (cause == NotANumber || cause == NumberTooLarge)
@@ -74,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t control = input.byte();
     const char16_t separator = fuzz::separatorFrom(control);
     const int wetRoad = (control >> 2U) % 3;
-    const bool man = (control & 0x10U) != 0;
+    const auto sex = static_cast<Sex>((control >> 4U) % 3);
     const int bodyIndex = input.byte() % 13 - 1;
     const std::u16string first = input.text(input.byte());
     std::u16string second = input.text();
@@ -82,16 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         second = fuzz::filledBox(second);
 
     for (const std::u16string& text : {first, second}) {
-        check(settled([&] { return impactSpeed(text, separator); }), passesEmptyGuard(text), firstInput, u" km/h",
-              separator);
-        check(settled([&] { return brakingSpeed(text, wetRoad, separator); }), passesEmptyGuard(text), firstInput,
+        check(settled([&] { return impactSpeed(text, separator); }), failsEmptyGuard(text, firstInput), firstInput,
               u" km/h", separator);
-        check(settled([&] { return fallTime(text, separator); }), passesZeroGuard(text), firstInput, u" s",
+        check(settled([&] { return brakingSpeed(text, wetRoad, separator); }), failsEmptyGuard(text, firstInput),
+              firstInput, u" km/h", separator);
+        check(settled([&] { return fallTime(text, separator); }), failsZeroGuard(text, firstInput), firstInput, u" s",
               separator);
-        check(settled([&] { return weight(text, bodyIndex, separator); }), passesZeroGuard(text), firstInput, u" kg",
-              separator);
+        check(settled([&] { return weight(text, bodyIndex, separator); }), failsZeroGuard(text, firstInput),
+              firstInput, u" kg", separator);
     }
-    check(settled([&] { return bloodAlcohol(first, second, man, separator); }),
-          passesZeroGuard(first) && passesZeroGuard(second), bothInputs, u" promillea", separator);
+    check(settled([&] { return bloodAlcohol(first, second, sex, separator); }),
+          failsZeroGuard(first, firstInput) | failsZeroGuard(second, secondInput), bothInputs, u" promillea",
+          separator);
     return 0;
 }
