@@ -11,20 +11,19 @@ namespace {
 
 constexpr int earth = 2;
 
-// The same picture drawn three ways, so that each size and colour depth gets
-// one made for it.
+// The picture rendered at the two sizes title bars and task bars ask for.
 QIcon builtInIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/vemparo-16-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/vemparo-32-16.xpm"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/vemparo-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/vemparo-32.png"), QSize(32, 32));
     return icon;
 }
 
 // The installed icon theme has the picture up to 256 pixels, which task
 // switchers and high-density screens ask for; a program run from its build
 // folder has only the built-in one.
-QIcon applicationIcon() { return QIcon::fromTheme(QStringLiteral("com.example.vemparo"), builtInIcon()); }
+QIcon applicationIcon() { return QIcon::fromTheme(QStringLiteral(VEMPARO_APP_ID), builtInIcon()); }
 
 } // namespace
 

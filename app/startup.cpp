@@ -13,9 +13,9 @@ using namespace Qt::StringLiterals;
 void introduceProgram(QTranslator& qtTranslation)
 {
     QApplication::setApplicationName(u"Vemparo"_s);
-    QApplication::setApplicationVersion(u"1.00"_s);
+    QApplication::setApplicationVersion(QStringLiteral(VEMPARO_VERSION));
     // Wayland matches a window to its desktop entry, and so to its icon, by this name.
-    QApplication::setDesktopFileName(u"com.example.vemparo"_s);
+    QApplication::setDesktopFileName(QStringLiteral(VEMPARO_APP_ID));
 
     // The whole window speaks Finnish, so Qt's own texts (context menus,
     // dialog buttons, command-line help) do too, whatever the locale. Only

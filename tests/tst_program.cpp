@@ -128,9 +128,10 @@ private slots:
         QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("-h") << QStringList{u"-h"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("--help-all") << QStringList{u"--help-all"_s} << 0 << u"Käyttö: "_s << 0;
-        QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
-        QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
-        QTest::newRow("a Qt option, then -v") << QStringList{u"-reverse"_s, u"-v"_s} << 0 << u"Vemparo 1.00\n"_s << 0;
+        const QString version = u"Vemparo "_s + QStringLiteral(VEMPARO_VERSION) + u'\n';
+        QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << version << 0;
+        QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << version << 0;
+        QTest::newRow("a Qt option, then -v") << QStringList{u"-reverse"_s, u"-v"_s} << 0 << version << 0;
         QTest::newRow("--bogus") << QStringList{u"--bogus"_s} << 1 << QString() << 1;
         QTest::newRow("a Qt option, then --bogus") << QStringList{u"-style"_s, u"fusion"_s, u"--bogus"_s} << 1
                                                    << QString() << 1;
