@@ -6,6 +6,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,6 +119,35 @@ private slots:
         const std::unique_ptr<QMenu> menu(height->createStandardContextMenu());
         const QString undo = menu->actions().constFirst()->text().remove(u'&');
         QVERIFY2(undo.startsWith(u"Kumoa"_s), qPrintable(undo));
+    }
+
+    // A desktop finds the entry, and with it the icon, of a window by the
+    // program's desktop file name: it must be the installed entry's, and the
+    // icon the theme's, at every size the theme has.
+    void desktopKnowsTheWindow()
+    {
+        const QDir entries(qEnvironmentVariable("VEMPARO_STAGING") + u"/share/applications"_s);
+        QCOMPARE(entries.entryList({u"*.desktop"_s}), QStringList{QGuiApplication::desktopFileName() + u".desktop"_s});
+
+        QTemporaryDir themes;
+        const QString theme = themes.filePath(u"test"_s);
+        QVERIFY(QDir().mkpath(theme + u"/256x256/apps"_s));
+        QFile index(theme + u"/index.theme"_s);
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=test\nDirectories=256x256/apps\n[256x256/apps]\nSize=256\nType=Fixed\n");
+        index.close();
+        QImage picture(256, 256, QImage::Format_ARGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(theme + u"/256x256/apps/"_s + QGuiApplication::desktopFileName() + u".png"_s));
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        const QString themeName = QIcon::themeName();
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName(u"test"_s);
+        Program program(u',');
+        const QList<QSize> sizes = program.window().windowIcon().availableSizes();
+        QIcon::setThemeSearchPaths(searchPaths);
+        QIcon::setThemeName(themeName);
+        QVERIFY2(sizes.contains(QSize(256, 256)), qPrintable(QDebug::toString(sizes)));
     }
 
     void commandLineNeedsNoDisplay_data()
