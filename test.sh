@@ -7,8 +7,9 @@ source "$repo_root/scripts/checks.sh"
 # The install test judges what an installation holds as desktops, software
 # centres and Debian do: desktop-file-validate (desktop-file-utils),
 # appstreamcli validate and compose (appstream, appstream-compose) and man
-# (man-db).
-install_packages "${build_packages[@]}" desktop-file-utils appstream appstream-compose man-db
+# (man-db). The command-line test opens the window on an X server of its
+# own: Xvfb (xvfb), watched with xwininfo (x11-utils).
+install_packages "${build_packages[@]}" desktop-file-utils appstream appstream-compose man-db xvfb x11-utils
 install_packages "${check_packages[@]}"
 
 stage "Build and test (build/debug)"
