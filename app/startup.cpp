@@ -1,12 +1,16 @@
 #include "startup.h"
 
+#include "decimalseparator.h"
+#include "program.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstdio>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -25,39 +29,174 @@ void introduceProgram(QTranslator& qtTranslation)
         QCoreApplication::installTranslator(&qtTranslation);
 }
 
-std::optional<int> answerCommandLine(int argc, char* argv[])
-{
-    if (argc <= 1)
-        return std::nullopt;
+// One application object per run reads the command line, made on the window
+// system the window will use: the parts of Qt that own an option take it out
+// before the program's parser sees what is left, and Qt's start-up warnings
+// are printed once. Which part owns which option depends on the window system:
+// - on every one, Qt's application object takes -platform, -style, -reverse,
+//   -session and the rest that `--help-all` lists;
+// - on X11, the plugin takes -display, -name, -visual, -nograb and -dograb as
+//   it connects, and the application object the aliases -geometry, -title and
+//   -icon;
+// - Wayland, offscreen and the others take none of their own.
+// So the X11 options reach the parser everywhere but on X11, and it accepts
+// them there to do nothing, so that one command line serves every window
+// system. -display names an X server, so unless -platform or QT_QPA_PLATFORM
+// names a window system it chooses X11, which Qt would otherwise pass over
+// for Wayland where both are there.
+// Where Qt cannot connect to the window system, it ends the program with its
+// own message as the application object is made, whatever the command line
+// asks. With no display named at all, the object is made on the minimal
+// platform instead, which needs none: help, the version and mistakes are
+// answered as ever, and only a command line that leaves the window to open
+// is told that there is no display.
+namespace {
 
-    // Qt's own options (-platform, -style, -reverse, ...) are known only to
-    // an application object, and one on the real platform needs a display.
-    // One on the minimal platform needs none and reads the command line just
-    // as the real one will.
-    char platformOption[] = "-platform";
-    char minimalPlatform[] = "minimal";
-    std::vector<char*> arguments(argv, argv + argc);
-    arguments.push_back(platformOption);
-    arguments.push_back(minimalPlatform);
-    int count = static_cast<int>(arguments.size());
-    arguments.push_back(nullptr);
-    const QApplication reader(count, arguments.data());
-    QTranslator qtTranslation;
-    introduceProgram(qtTranslation);
+enum class DisplayChoice { Available, Missing };
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+// Here, as for Qt, the environment and the command line name the display.
+constexpr bool displayMayBeMissing = true;
+#else
+// One window system, always there.
+constexpr bool displayMayBeMissing = false;
+#endif
+
+bool isSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
+
+// Whether the arguments hold Qt's option of this name, after one dash or two,
+// with a value after it, as Qt looks for it.
+bool hasQtOption(int argc, char* argv[], std::string_view name)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (argument.starts_with("--"))
+            argument.remove_prefix(1);
+        if (argument.starts_with('-') && argument.substr(1) == name)
+            return true;
+    }
+    return false;
+}
+
+// Chooses the window system before the application object is made, by
+// setting QT_QPA_PLATFORM where the choice is the program's.
+DisplayChoice chooseWindowSystem(int argc, char* argv[])
+{
+    if (!displayMayBeMissing)
+        return DisplayChoice::Available;
+    const bool systemNamed = isSet("QT_QPA_PLATFORM") || hasQtOption(argc, argv, "platform");
+    const bool xServerNamed = hasQtOption(argc, argv, "display");
+    if (xServerNamed && !systemNamed)
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (systemNamed || xServerNamed || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
+        return DisplayChoice::Available;
+    qputenv("QT_QPA_PLATFORM", "minimal");
+    return DisplayChoice::Missing;
+}
+
+// Qt's Finnish catalogue translates its command-line parser but for the lines
+// of the two help options. Installed after it, this gives those two and
+// nothing else, so every other text of Qt's stays as the catalogue has it.
+class HelpOptionTexts final : public QTranslator {
+public:
+    [[nodiscard]] bool isEmpty() const override { return false; }
+
+    [[nodiscard]] QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                                    int /*n*/) const override
+    {
+        if (context == nullptr || sourceText == nullptr || std::string_view(context) != "QCommandLineParser")
+            return {};
+        for (const auto& [english, finnish] : texts)
+            if (english == sourceText)
+                return finnish.toString();
+        return {};
+    }
+
+private:
+    struct Text {
+        std::string_view english;
+        QStringView finnish;
+    };
+    static constexpr Text texts[] = {
+        {"Displays help on commandline options.", u"Näyttää ohjeen komentorivin valitsimista."},
+        {"Displays help including Qt specific options.", u"Näyttää ohjeen myös Qt:n omista valitsimista."},
+    };
+};
+
+QCommandLineOption hiddenOption(const QString& name, const QString& valueName)
+{
+    QCommandLineOption option(name, QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+// X11's own options, which reach the parser only on other window systems.
+void acceptX11Options(QCommandLineParser& parser)
+{
+    for (const QString& name : {u"display"_s, u"name"_s, u"visual"_s, u"geometry"_s, u"title"_s, u"icon"_s})
+        parser.addOption(hiddenOption(name, u"arvo"_s));
+    for (const QString& name : {u"nograb"_s, u"dograb"_s})
+        parser.addOption(hiddenOption(name, QString()));
+}
+
+// Prints why the program ends without its window, in one line after its name,
+// and gives the exit status for it.
+int failure(const QString& reason)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(reason));
+    return 1;
+}
+
+// Answers arguments that ask for help or the version, or are a mistake, with
+// the exit status. Nothing when they leave the window to open.
+std::optional<int> answerArguments()
+{
+    HelpOptionTexts helpOptionTexts;
+    QCoreApplication::installTranslator(&helpOptionTexts);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Arkifysiikan laskin: kappaleen nopeus iskeytyessään maahan, auton nopeus jarrutusjälkien perusteella, "
         "veren alkoholipitoisuus, putoamisaika ja paino eri planeetoilla."_s);
+    // A word after one dash is one option, as Qt reads its own: -display, not -d -i -s ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    acceptX11Options(parser);
     // Help and the version end the program here with success, an unknown option with an error.
     parser.process(QCoreApplication::arguments());
 
     const QStringList stray = parser.positionalArguments();
     if (stray.isEmpty())
         return std::nullopt;
-    const QString error = u"%1: Ylimääräinen argumentti: %2"_s.arg(QCoreApplication::applicationName(), stray.first());
-    std::fprintf(stderr, "%s\n", qPrintable(error));
-    return 1;
+    return failure(u"Ylimääräinen argumentti: %1"_s.arg(stray.first()));
+}
+
+// Answers the command line as the window system chosen allows, with the exit
+// status; nothing when the window is to open.
+std::optional<int> answerCommandLine(DisplayChoice display)
+{
+    if (QCoreApplication::arguments().size() > 1) {
+        if (const std::optional<int> status = answerArguments())
+            return status;
+    }
+    if (display == DisplayChoice::Available)
+        return std::nullopt;
+    return failure(u"näyttöä ei löydy (DISPLAY, WAYLAND_DISPLAY ja QT_QPA_PLATFORM puuttuvat)."_s);
+}
+
+} // namespace
+
+int runProgram(int argc, char* argv[])
+{
+    const DisplayChoice display = chooseWindowSystem(argc, argv);
+    QApplication application(argc, argv);
+    QTranslator qtTranslation;
+    introduceProgram(qtTranslation);
+    if (const std::optional<int> status = answerCommandLine(display))
+        return *status;
+
+    Program program(userDecimalSeparator());
+    program.show();
+    return QApplication::exec();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 class QTranslator;
 
 // Names the program to Qt and to the desktop, and loads Qt's own Finnish
@@ -9,7 +7,7 @@ class QTranslator;
 // Call once an application object exists.
 void introduceProgram(QTranslator& qtTranslation);
 
-// Answers a command line that asks for something other than the window:
-// help, the version, or a mistake, each with its exit status. Nothing when
-// the window should start. Needs no window system.
-[[nodiscard]] std::optional<int> answerCommandLine(int argc, char* argv[]);
+// The whole program as `main` runs it: the command line is answered (help,
+// the version, a mistake, or that there is no display to open the window
+// on), or else the window runs until it is closed. Returns the exit status.
+[[nodiscard]] int runProgram(int argc, char* argv[]);

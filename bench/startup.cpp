@@ -6,13 +6,10 @@
 //   bench_startup --show program|bare     one start, as measured
 
 #include "barewindow.h"
-#include "decimalseparator.h"
 #include "exitonfirstexpose.h"
-#include "program.h"
 #include "startup.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -38,28 +35,28 @@ constexpr std::string_view showOption = "--show";
 constexpr std::string_view programName = "program";
 constexpr std::string_view bareName = "bare";
 
-// What the program's own main does up to its event loop.
-int showProgram()
+// The program as its own main runs it. The watch starts with the application
+// object, which the program makes itself, and lasts until it ends the process.
+int showProgram(int argc, char* argv[])
 {
-    QTranslator qtTranslation;
-    introduceProgram(qtTranslation);
-    Program program(userDecimalSeparator());
-    program.show();
-    return QApplication::exec();
+    qAddPreRoutine([] { new ExitOnFirstExpose; });
+    return runProgram(argc, argv);
 }
 
-int showBare()
+int showBare(int argc, char* argv[])
 {
+    QApplication application(argc, argv);
+    ExitOnFirstExpose ending;
     BareWindow window;
     window.show();
     return QApplication::exec();
 }
 
-int showOnce(int argc, char* argv[], std::string_view which)
+// Both start as a plain `vemparo` does, with no arguments.
+int showOnce(char* self, std::string_view which)
 {
-    QApplication application(argc, argv);
-    ExitOnFirstExpose ending;
-    return which == programName ? showProgram() : showBare();
+    char* arguments[] = {self, nullptr};
+    return which == programName ? showProgram(1, arguments) : showBare(1, arguments);
 }
 
 struct Start {
@@ -156,7 +153,7 @@ int compare(int runs)
 int main(int argc, char* argv[])
 {
     if (argc == 3 && argv[1] == showOption && (argv[2] == programName || argv[2] == bareName))
-        return showOnce(argc, argv, argv[2]);
+        return showOnce(argv[0], argv[2]);
     const int runs = argc == 2 ? std::atoi(argv[1]) : defaultRuns;
     if (argc > 2 || runs <= 0) {
         std::fprintf(stderr, "usage: %s [RUNS] | --show program|bare\n", argv[0]);

@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
@@ -150,17 +150,23 @@ private slots:
         QVERIFY2(sizes.contains(QSize(256, 256)), qPrintable(QDebug::toString(sizes)));
     }
 
-    void commandLineNeedsNoDisplay_data()
+    void commandLine_data()
     {
+        // Each row may set variables first, as a shell does; XSERVER stands
+        // for the display of the suite's own X server.
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output"); // what standard output begins with
-        QTest::addColumn<int>("errorLines");
+        QTest::addColumn<int>("status"); // or windowOpens, and is then closed
+        // What standard output begins with, or with an error what standard
+        // error ends with; or the instance name of the window that opens.
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("errorLines"); // besides Qt's one warning about the session
 
+        const QString version = u"Vemparo "_s + QStringLiteral(VEMPARO_VERSION) + u'\n';
+        const QStringList onXServer{u"-display"_s, u"XSERVER"_s};
+        const QStringList badStyle{u"-style"_s, u"nosuchstyle"_s};
         QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("-h") << QStringList{u"-h"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("--help-all") << QStringList{u"--help-all"_s} << 0 << u"Käyttö: "_s << 0;
-        const QString version = u"Vemparo "_s + QStringLiteral(VEMPARO_VERSION) + u'\n';
         QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << version << 0;
         QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << version << 0;
         QTest::newRow("a Qt option, then -v") << QStringList{u"-reverse"_s, u"-v"_s} << 0 << version << 0;
@@ -168,39 +174,114 @@ private slots:
         QTest::newRow("a Qt option, then --bogus") << QStringList{u"-style"_s, u"fusion"_s, u"--bogus"_s} << 1
                                                    << QString() << 1;
         QTest::newRow("stray argument") << QStringList{u"20"_s} << 1 << QString() << 1;
+        const QString noDisplay = u"Vemparo: näyttöä ei löydy (DISPLAY, WAYLAND_DISPLAY ja QT_QPA_PLATFORM puuttuvat).\n"_s;
+        QTest::newRow("no display") << QStringList() << 1 << noDisplay << 1;
+        QTest::newRow("an X11 option, no display") << QStringList{u"-name"_s, u"foo"_s} << 1 << noDisplay << 1;
+        // Qt's warning takes two lines; the program goes on without the style.
+        QTest::newRow("a style that does not exist, then -v") << badStyle + QStringList{u"-v"_s} << 0 << version << 2;
+        QTest::newRow("-display") << onXServer << windowOpens << u"vemparo"_s << 0;
+        // Qt would try Wayland first, and warn as it failed.
+        QTest::newRow("-display, Wayland named too") << QStringList{u"WAYLAND_DISPLAY=nowhere"_s} + onXServer
+                                                     << windowOpens << u"vemparo"_s << 0;
+        QTest::newRow("-name") << QStringList{u"DISPLAY=XSERVER"_s, u"-name"_s, u"foo"_s} << windowOpens << u"foo"_s
+                               << 0;
+        QTest::newRow("-display, then -v") << onXServer + QStringList{u"-v"_s} << 0 << version << 0;
+        QTest::newRow("a style that does not exist") << QStringList{u"DISPLAY=XSERVER"_s} + badStyle << windowOpens
+                                                     << u"vemparo"_s << 2;
     }
 
-    // Nothing here may need the window system: no display is set at all.
-    void commandLineNeedsNoDisplay()
+    // The real program, in a session with no display but the one a row names,
+    // and without XDG_RUNTIME_DIR, so that Qt warns as it starts.
+    void commandLine()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, output);
         QFETCH(int, errorLines);
 
-        QTemporaryDir runtime;
+        const bool onX11 = arguments.join(u' ').contains(u"XSERVER"_s);
+        if (onX11 && (QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty()
+                      || QStandardPaths::findExecutable(u"xwininfo"_s).isEmpty()))
+            QSKIP("needs Xvfb and xwininfo (Debian's xvfb and x11-utils)");
+        const QString display = onX11 ? xServer() : QString();
+        QVERIFY(onX11 != display.isEmpty());
+        arguments.replaceInStrings(u"XSERVER"_s, display);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        for (const QString& name :
+             {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"XDG_SESSION_TYPE"_s, u"XDG_RUNTIME_DIR"_s})
             environment.remove(name);
-        // A session has one; without it Qt warns on standard error.
-        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+        while (!arguments.isEmpty() && arguments.first().contains(u'=')) {
+            const QString variable = arguments.takeFirst();
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VEMPARO_EXECUTABLE), arguments);
+        if (status == windowOpens) {
+            const QString window = u"(\"%1\" \"Vemparo\")"_s.arg(output);
+            const bool shown = QTest::qWaitFor([&] { return windowsOn(display).contains(window); }, 20'000);
+            if (!shown)
+                QFAIL(program.readAllStandardError().constData());
+            program.terminate();
+        }
         QVERIFY(program.waitForFinished(20'000));
+        QTRY_VERIFY(!onX11 || !windowsOn(display).contains(u"\"Vemparo\")"_s));
 
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        const qsizetype sessionWarnings = errors.count(u"XDG_RUNTIME_DIR not set"_s);
+        // Once as the window opens; the command line may end the program before Qt warns.
+        QVERIFY2(sessionWarnings == 1 || (sessionWarnings == 0 && status != windowOpens), qPrintable(errors));
+        QCOMPARE(errors.count(u'\n') - sessionWarnings, errorLines);
+        if (status == windowOpens)
+            return;
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
         const QString printed = QString::fromUtf8(program.readAllStandardOutput());
-        QVERIFY2(printed.startsWith(output) && (output.isEmpty() == printed.isEmpty()), qPrintable(printed));
-        const QString errors = QString::fromUtf8(program.readAllStandardError());
-        QCOMPARE(errors.count(u'\n'), errorLines);
+        QVERIFY2(status == 0 ? printed.startsWith(output) : printed.isEmpty() && errors.endsWith(output),
+                 qPrintable(printed + errors));
+        // Qt's Finnish catalogue has these lines of the help in English.
+        QVERIFY2(!printed.contains(u"Displays"_s), qPrintable(printed));
         if (arguments.contains(u"--help-all"_s))
             QVERIFY2(printed.contains(u"-platform"_s) && printed.contains(u"-reverse"_s), qPrintable(printed));
     }
 
+    void cleanupTestCase()
+    {
+        xServer_.terminate();
+        xServer_.waitForFinished();
+    }
+
 private:
+    static constexpr int windowOpens = -1;
+
+    // The windows on an X server, each with its WM_CLASS.
+    static QString windowsOn(const QString& display)
+    {
+        QProcess xwininfo;
+        xwininfo.start(u"xwininfo"_s, {u"-display"_s, display, u"-root"_s, u"-tree"_s});
+        xwininfo.waitForFinished(5'000);
+        return QString::fromUtf8(xwininfo.readAllStandardOutput());
+    }
+
+    // An X server of the suite's own, started when first asked for, on a
+    // display number it finds free; it writes the number once it takes
+    // connections. It keeps going as it is when its last client leaves, as
+    // each xwininfo does, rather than start over every time.
+    QString xServer()
+    {
+        if (xServer_.state() == QProcess::NotRunning) {
+            xServer_.setStandardErrorFile(QProcess::nullDevice());
+            xServer_.start(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s, u"-noreset"_s});
+            while (!xServer_.canReadLine() && xServer_.waitForReadyRead(20'000)) {
+            }
+            xDisplay_ = u":"_s + QString::fromLatin1(xServer_.readLine()).trimmed();
+        }
+        return xServer_.state() == QProcess::Running ? xDisplay_ : QString();
+    }
+
     QTranslator qtTranslation_;
+    QProcess xServer_;
+    QString xDisplay_;
 };
 
 QTEST_MAIN(TestProgram)
