@@ -146,8 +146,8 @@ void NumberBox::focusInEvent(QFocusEvent* event)
 
 void NumberBox::showWholeTextWhileCut()
 {
-    const bool show = hasFocus() && isCut();
-    if (!show) {
+    const int advance = hasFocus() ? textAdvance() : 0;
+    if (advance <= lineRect().width()) {
         if (wholeText_ != nullptr)
             wholeText_->hide();
         return;
@@ -156,7 +156,7 @@ void NumberBox::showWholeTextWhileCut()
         wholeText_ = new TextTip(window());
         wholeText_->setObjectName(objectName() + u"Whole"_s);
     }
-    wholeText_->showFor(this, displayText());
+    wholeText_->showFor(this, displayText(), advance);
 }
 
 // Where QLineEdit clips its text to.
@@ -176,7 +176,9 @@ QRect NumberBox::lineRect() const
             clip.width() - 2 * horizontalMargin, height};
 }
 
-bool NumberBox::isCut() const { return fontMetrics().horizontalAdvance(displayText()) > lineRect().width(); }
+int NumberBox::textAdvance() const { return fontMetrics().horizontalAdvance(displayText()); }
+
+bool NumberBox::isCut() const { return textAdvance() > lineRect().width(); }
 
 QString NumberBox::shownText() const
 {
@@ -185,11 +187,13 @@ QString NumberBox::shownText() const
 
 void NumberBox::paintEvent(QPaintEvent* event)
 {
-    if (!hasFocus() && isCut()) {
-        paintCutText();
-    } else {
+    if (!isCut()) {
+        QLineEdit::paintEvent(event);
+    } else if (hasFocus()) {
         QLineEdit::paintEvent(event);
         paintOverMargins();
+    } else {
+        paintCutText();
     }
     if (isMarked()) {
         QPainter painter(this);
@@ -212,9 +216,9 @@ void NumberBox::paintCutText()
     painter.drawText(QPoint(line.left(), line.top() + fontMetrics().ascent()), shownText());
 }
 
-// QLineEdit clips a scrolled text a little outside its line, which leaves
+// QLineEdit clips a text it scrolls a little outside its line, which leaves
 // pieces of characters on either side: the panel, focus frame and all, is
-// drawn again there.
+// drawn again there. A text that fits is never scrolled.
 void NumberBox::paintOverMargins()
 {
     const QRect clip = textClip();

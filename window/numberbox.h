@@ -59,6 +59,7 @@ private:
 
     [[nodiscard]] QRect textClip() const;
     [[nodiscard]] QRect lineRect() const;
+    [[nodiscard]] int textAdvance() const;
     [[nodiscard]] QString toolTipText() const;
     void applyLook();
     void showWholeTextWhileCut();

@@ -66,11 +66,14 @@ void ResultLabel::showCaption(const QString& caption)
 {
     caption_ = caption;
     const int room = parentWidget()->width() - rightMargin - x();
-    const QString shown = captionWidth(this, caption) <= room
-        ? caption
-        : QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, room);
-    setText(shown);
-    resize(qMin(captionWidth(this, shown), room), height());
+    const int width = captionWidth(this, caption);
+    if (width <= room) {
+        setText(caption);
+        resize(width, height());
+    } else {
+        setText(QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, room));
+        resize(qMin(captionWidth(this, text()), room), height());
+    }
     setAccessibleName(isCut() ? caption : QString());
 }
 

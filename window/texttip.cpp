@@ -20,21 +20,30 @@ TextTip::TextTip(QWidget* window)
     hide();
 }
 
-void TextTip::showFor(const QWidget* control, const QString& text)
+void TextTip::showFor(const QWidget* control, const QString& text, int advance)
 {
+    const bool shown = isVisible();
+    if (shown && text == text_)
+        return;
     text_ = text;
-    setFont(control->font());
+    if (!shown)
+        setFont(control->font());
     const QRect room = parentWidget()->rect().marginsRemoved({border, border, border, border});
-    const QRect textRect = fontMetrics().boundingRect(QRect(0, 0, room.width() - 2 * inset, INT_MAX),
-                                                      Qt::TextWrapAnywhere, text_);
-    const QSize size = textRect.size().grownBy({inset, inset, inset, inset});
+    const int width = room.width() - 2 * inset;
+    const QFontMetrics metrics = fontMetrics();
+    const QSize textSize = advance <= width
+        ? QSize(advance, metrics.height())
+        : metrics.boundingRect(QRect(0, 0, width, INT_MAX), Qt::TextWrapAnywhere, text_).size();
+    const QSize size = textSize.grownBy({inset, inset, inset, inset});
     const QRect anchor(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
     const bool fitsBelow = anchor.bottom() + size.height() <= room.bottom();
     const int top = fitsBelow ? anchor.bottom() + 1 : anchor.top() - size.height();
     const int left = std::min(anchor.left(), room.right() + 1 - size.width());
     setGeometry(QRect(QPoint(left, top), size));
-    raise();
-    show();
+    if (!shown) {
+        raise();
+        show();
+    }
     update();
 }
 

@@ -11,8 +11,9 @@ class TextTip : public QWidget {
 public:
     explicit TextTip(QWidget* window);
 
-    // Just below `control`, or above it where the window has no room below.
-    void showFor(const QWidget* control, const QString& text);
+    // Just below `control`, or above it where the window has no room below;
+    // `advance` is the text's width in the control's font, known already.
+    void showFor(const QWidget* control, const QString& text, int advance);
     [[nodiscard]] QString text() const { return text_; }
 
 protected:
