@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibleinterfaces.h"
 #include "announcer.h"
 #include "bloodalcohol.h"
 #include "brakingspeed.h"
@@ -114,6 +115,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Vemparo v1.0"_s);
+    useOwnAccessibleInterfaces();
     createControls();
     placeControls();
     setFocusOrder();
@@ -211,7 +213,8 @@ void Form1::setFocusOrder()
 
 // Each caption is its input's buddy, so a screen reader names the input by
 // it. Two calculations ask for a fall height under the same caption, so
-// every input's name goes on with the question its calculation answers.
+// every input's name goes on with the question its calculation answers, and
+// so does its caption's, which is what screen readers read for the input.
 void Form1::introduceInputs()
 {
     const struct {
@@ -226,6 +229,7 @@ void Form1::introduceInputs()
         caption->setBuddy(input);
         input->setCaption(withoutColon(caption->text()));
         input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), withoutColon(heading->text())));
+        caption->setAccessibleName(input->accessibleName());
     }
 }
 

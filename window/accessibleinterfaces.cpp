@@ -1,0 +1,258 @@
+#include "accessibleinterfaces.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A text with no attributes of its own is one run of them, whatever the offset.
+QString oneRun(int length, int* startOffset, int* endOffset)
+{
+    *startOffset = 0;
+    *endOffset = length;
+    return {};
+}
+
+// A number box as Qt's own line edit tells it, but for its attribute runs.
+class AccessibleNumberBox : public QAccessibleWidget,
+                            public QAccessibleTextInterface,
+                            public QAccessibleEditableTextInterface {
+public:
+    explicit AccessibleNumberBox(QLineEdit* box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {
+        addControllingSignal(u"textChanged(QString)"_s);
+        addControllingSignal(u"returnPressed()"_s);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Value ? box()->displayText() : QAccessibleWidget::text(type);
+    }
+
+    void setText(QAccessible::Text type, const QString& text) override
+    {
+        if (type == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(type, text);
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = true;
+        state.readOnly = box()->isReadOnly();
+        state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex != 0)
+            return;
+        *startOffset = box()->selectionStart();
+        *endOffset = *startOffset + int(box()->selectedText().size());
+    }
+    [[nodiscard]] int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex == 0)
+            box()->deselect();
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
+    }
+
+    [[nodiscard]] int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : box()->displayText().mid(startOffset, endOffset - startOffset);
+    }
+    // An offset of -2 is the cursor's, as IAccessible2 asks for it.
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override
+    {
+        return QAccessibleTextInterface::textBeforeOffset(atCursor(offset), boundary, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override
+    {
+        return QAccessibleTextInterface::textAfterOffset(atCursor(offset), boundary, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override
+    {
+        return QAccessibleTextInterface::textAtOffset(atCursor(offset), boundary, startOffset, endOffset);
+    }
+    [[nodiscard]] int characterCount() const override { return int(box()->displayText().size()); }
+
+    // Measured from the cursor, the one place in the line the box tells,
+    // wherever it has scrolled its text to: the middle of its rectangle.
+    [[nodiscard]] QRect characterRect(int offset) const override
+    {
+        const QString shown = box()->displayText();
+        const QString character = shown.mid(offset, 1);
+        if (character.isEmpty())
+            return {};
+        const QFontMetrics metrics = box()->fontMetrics();
+        const QRect cursor = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = cursor.center().x() + metrics.horizontalAdvance(shown.left(offset))
+            - metrics.horizontalAdvance(shown.left(box()->cursorPosition()));
+        const int y = cursor.center().y() - metrics.height() / 2;
+        return {box()->mapToGlobal(QPoint(x, y)), QSize(metrics.horizontalAdvance(character), metrics.height())};
+    }
+    [[nodiscard]] int offsetAtPoint(const QPoint& point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        box()->setCursorPosition(endIndex);
+        box()->setCursorPosition(startIndex);
+    }
+
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
+    {
+        return oneRun(characterCount(), startOffset, endOffset);
+    }
+
+    void deleteText(int startOffset, int endOffset) override
+    {
+        box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString& text) override { box()->setText(box()->text().insert(offset, text)); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override
+    {
+        box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    [[nodiscard]] QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+    [[nodiscard]] int atCursor(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+};
+
+// A combo box without an edit field: named by its own accessible name, with
+// its current item as its value and as a text that cannot be edited.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleList(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text type) const override
+    {
+        return type == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(type);
+    }
+
+    // The popup list, which names the list box as its parent.
+    [[nodiscard]] int childCount() const override { return 1; }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        return state;
+    }
+
+    [[nodiscard]] QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+    [[nodiscard]] QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
+
+    void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    [[nodiscard]] int selectionCount() const override { return 0; }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*selectionIndex*/) override {}
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+    [[nodiscard]] int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    [[nodiscard]] int characterCount() const override { return int(list()->currentText().size()); }
+    // The list box as a whole: a screen reader reviewing the screen wants no finer place.
+    [[nodiscard]] QRect characterRect(int offset) const override
+    {
+        if (offset < 0 || offset >= characterCount())
+            return {};
+        return {list()->mapToGlobal(QPoint()), list()->size()};
+    }
+    [[nodiscard]] int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
+    {
+        return oneRun(characterCount(), startOffset, endOffset);
+    }
+
+private:
+    [[nodiscard]] QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ownInterfaceFor(const QString& className, QObject* object)
+{
+    if (className == u"NumberBox"_s)
+        return new AccessibleNumberBox(static_cast<QLineEdit*>(object));
+    if (className == u"QComboBox"_s && !static_cast<QComboBox*>(object)->isEditable())
+        return new AccessibleList(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void useOwnAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ownInterfaceFor);
+        return true;
+    }();
+    (void)installed;
+}
