@@ -796,7 +796,8 @@ private slots:
     // A screen reader hears what each run the user causes came to, once the
     // user pauses: through a notification shown, as screen readers speak
     // one; the caption when the result is current, else its first reason,
-    // and nothing it heard last about the same calculation.
+    // and nothing it heard last about the same calculation, but for the body
+    // picked, which goes first.
     void screenReaderHearsEveryChange()
     {
         auto* announcer = window().findChild<Announcer*>();
@@ -821,7 +822,9 @@ private slots:
         QCOMPARE(after(u"click Option1"_s), heard(u"0,6667 promillea"_s));
         QCOMPARE(after(u"click Option1"_s), QString()); // chosen again, the same result
         QCOMPARE(after(u"Text6=70"_s), heard(u"70 kg"_s));
-        QCOMPARE(after(u"pick Jupiter"_s), heard(u"175 kg"_s));
+        QCOMPARE(after(u"pick Jupiter"_s), heard(u"Jupiter, 175 kg"_s)); // the body picked first
+        QCOMPARE(after(u"Text6="_s), heard(u"Painosi(kg): Arvo puuttuu"_s));
+        QCOMPARE(after(u"pick Saturnus"_s), heard(u"Saturnus"_s)); // the reason again, the body alone
         QVERIFY(spoken.isEmpty());
     }
 

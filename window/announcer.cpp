@@ -38,17 +38,25 @@ void Announcer::announce(const QObject* about, const QString& text)
 {
     about_ = about;
     pending_ = text;
+    choice_.clear();
     pause_.start();
 }
 
 void Announcer::speak()
 {
     QString& last = spoken_[about_];
-    if (last == pending_)
+    const bool isNew = last != pending_;
+    if (!isNew && choice_.isEmpty())
         return;
     last = pending_;
-    setAccessibleName(pending_);
+    QStringList said;
+    if (!choice_.isEmpty())
+        said << choice_;
+    if (isNew)
+        said << pending_;
+    const QString text = said.join(u", "_s);
+    setAccessibleName(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-    emit spoken(pending_);
+    emit spoken(text);
 }

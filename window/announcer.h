@@ -20,6 +20,10 @@ public:
     // `about` is what the text concerns: a calculation's result.
     void announce(const QObject* about, const QString& text);
 
+    // The run just announced came from the user picking `choice`: it is said
+    // first, and said even when the rest repeats what was said last.
+    void announceChoice(const QString& choice) { choice_ = choice; }
+
     // How long the user must pause before the latest text is said.
     void setPause(std::chrono::milliseconds pause) { pause_.setInterval(pause); }
 
@@ -33,5 +37,6 @@ private:
     QTimer pause_;
     const QObject* about_ = nullptr;
     QString pending_;
+    QString choice_;
     std::map<const QObject*, QString> spoken_;
 };

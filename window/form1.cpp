@@ -279,7 +279,13 @@ void Form1::Option1_Click() { showBloodAlcohol(); }
 void Form1::Option2_Click() { showBloodAlcohol(); }
 void Form1::Text5_Change() { showFallTime(); }
 void Form1::Text6_Change() { showWeight(); }
-void Form1::Combo1_Click() { showWeight(); }
+// A screen reader says nothing of a body picked while the list is closed,
+// so the weight is announced with the body it is for.
+void Form1::Combo1_Click()
+{
+    showWeight();
+    announcer_->announceChoice(Combo1->currentText());
+}
 
 void Form1::showImpactSpeed()
 {
