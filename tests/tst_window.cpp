@@ -506,7 +506,8 @@ private slots:
             text->attributes(offset, &start, &end);
             QCOMPARE(std::pair(start, end), std::pair(0, int(shown.size())));
             const QRect character = text->characterRect(offset);
-            QVERIFY2(character.isEmpty() || accessible->rect().contains(character), qPrintable(QDebug::toString(character) + QDebug::toString(accessible->rect())));
+            QVERIFY2(character.isEmpty() || accessible->rect().contains(character),
+                     qPrintable(QDebug::toString(character) + QDebug::toString(accessible->rect())));
         }
     }
 
