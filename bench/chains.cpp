@@ -52,8 +52,8 @@ void brakingSpeed(benchmark::State& state)
 void bloodAlcohol(benchmark::State& state)
 {
     alternate(state, [](bool second) {
-        return second ? calculators::bloodAlcohol(u"36,5", u"62", false, comma)
-                      : calculators::bloodAlcohol(u"40", u"80", true, comma);
+        return second ? calculators::bloodAlcohol(u"36,5", u"62", calculators::Sex::Woman, comma)
+                      : calculators::bloodAlcohol(u"40", u"80", calculators::Sex::Man, comma);
     });
 }
 
