@@ -1,6 +1,10 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -31,3 +35,12 @@ QFont sized(qreal points)
 QFont labelFont() { return sized(9.75); }
 
 QFont controlFont() { return sized(8.25); }
+
+int captionWidth(const QFont& font, const QString& caption)
+{
+    if (caption.isEmpty())
+        return 0;
+    const QFontMetricsF metrics(font);
+    const qreal overhang = std::max(0.0, -metrics.rightBearing(caption.back()));
+    return static_cast<int>(std::ceil(metrics.horizontalAdvance(caption) + overhang));
+}

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 
 #include <string>
 #include <variant>
@@ -26,15 +27,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Positions and sizes are kept in twips, 15 to a device-independent pixel, so
-// that high-DPI scaling keeps the window's proportions.
+// The layout was drawn in twips, 15 to a pixel at 96 dots per inch; Qt
+// scales the pixels for a denser screen.
 constexpr int twipsPerPixel = 15;
 constexpr QSize clientArea(4905 / twipsPerPixel, 4680 / twipsPerPixel);
 
-QRect fromTwips(int left, int top, int width, int height)
+QRect fromTwips(const QRect& twips)
 {
-    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel};
+    return {twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, twips.width() / twipsPerPixel,
+            twips.height() / twipsPerPixel};
 }
+
+// A result may reach this close to the window's far edge, no closer.
+constexpr int resultMargin = 8;
 
 template <typename Control>
 Control* createControl(QWidget* parent, const char* name, const QString& text)
@@ -123,6 +128,7 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
     offerResultsForCopying();
     createMenu();
     connectEvents();
+    offerNoMaximizing();
 }
 
 void Form1::createControls()
@@ -195,12 +201,33 @@ void Form1::placeControls()
         {Combo1, {1920, 4200, 1455, 315}}, {Label16, {3480, 4200, 375, 240}},
     };
     for (const auto& [control, twips] : placements) {
-        control->setGeometry(fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-        if (auto* label = qobject_cast<QLabel*>(control))
-            fitToCaption(label);
+        QRect area = fromTwips(twips);
+        if (auto* result = qobject_cast<ResultLabel*>(control)) {
+            area.setRight(clientArea.width() - 1 - resultMargin);
+            result->setRoom(mirroredIfRightToLeft(area), isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+        } else {
+            // A caption takes the width its text needs in the font at hand, one line high.
+            if (const auto* label = qobject_cast<QLabel*>(control))
+                area.setWidth(captionWidth(label->font(), label->text()));
+            control->setGeometry(mirroredIfRightToLeft(area));
+        }
     }
     centralWidget()->setFixedSize(clientArea);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The table reads left to right; a right-to-left window shows it as a layout
+// would, mirrored about the client area's middle.
+QRect Form1::mirroredIfRightToLeft(const QRect& area) const
+{
+    return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), clientArea), area);
+}
+
+// The window keeps its size, so a maximize button would do nothing.
+void Form1::offerNoMaximizing()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 void Form1::setFocusOrder()

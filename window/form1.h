@@ -46,11 +46,13 @@ private slots:
 private:
     void createControls();
     void placeControls();
+    [[nodiscard]] QRect mirroredIfRightToLeft(const QRect& area) const;
     void setFocusOrder();
     void introduceInputs();
     void offerResultsForCopying();
     void createMenu();
     void connectEvents();
+    void offerNoMaximizing();
 
     void showImpactSpeed();
     void showBrakingSpeed();

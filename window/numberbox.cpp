@@ -9,7 +9,11 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
 #include <QToolTip>
+
+#include <algorithm>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -156,7 +160,7 @@ void NumberBox::showWholeTextWhileCut()
         wholeText_ = new TextTip(window());
         wholeText_->setObjectName(objectName() + u"Whole"_s);
     }
-    wholeText_->showFor(this, displayText(), advance);
+    wholeText_->showFor(this, displayText());
 }
 
 // Where QLineEdit clips its text to.
@@ -191,7 +195,7 @@ void NumberBox::paintEvent(QPaintEvent* event)
         QLineEdit::paintEvent(event);
     } else if (hasFocus()) {
         QLineEdit::paintEvent(event);
-        paintOverMargins();
+        paintOverCutCharacters();
     } else {
         paintCutText();
     }
@@ -212,21 +216,55 @@ void NumberBox::paintCutText()
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     painter.setClipRect(textClip());
     painter.setPen(palette().color(QPalette::Text));
+    // A number reads left to right, and its ellipsis follows it, in any window.
+    painter.setLayoutDirection(Qt::LeftToRight);
     const QRect line = lineRect();
     painter.drawText(QPoint(line.left(), line.top() + fontMetrics().ascent()), shownText());
 }
 
-// QLineEdit clips a text it scrolls a little outside its line, which leaves
-// pieces of characters on either side: the panel, focus frame and all, is
-// drawn again there. A text that fits is never scrolled.
-void NumberBox::paintOverMargins()
+// QLineEdit scrolls a text wider than its line to keep the cursor in sight
+// and clips it wherever the line ends, which would leave a piece of a
+// character at either edge ("105,5" showing as ")5,5"). The panel, focus
+// frame and all, is drawn again over all but the whole characters in the line.
+void NumberBox::paintOverCutCharacters()
 {
     const QRect clip = textClip();
-    const QRect line = lineRect();
+    const auto [left, right] = wholeCharactersShown(lineRect());
     QPainter painter(this);
-    painter.setClipRegion(QRegion(clip.left(), clip.top(), line.left() - clip.left(), clip.height())
-                          + QRegion(line.right() + 1, clip.top(), clip.right() - line.right(), clip.height()));
+    painter.setClipRegion(QRegion(clip.left(), clip.top(), left - clip.left(), clip.height())
+                          + QRegion(right, clip.top(), clip.right() + 1 - right, clip.height()));
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
 }
+
+// Where the first whole character in `line` begins and the last one ends, as
+// the text is scrolled now. The text is laid out as QLineEdit lays it out,
+// and placed by the cursor, the one place in the line the box tells.
+std::pair<int, int> NumberBox::wholeCharactersShown(const QRect& line) const
+{
+    const QString text = displayText();
+    QTextLayout layout(text, font(), const_cast<NumberBox*>(this));
+    layout.beginLayout();
+    const QTextLine laidOut = layout.createLine();
+    layout.endLayout();
+    const int origin = cursorX() - qRound(laidOut.cursorToX(cursorPosition()));
+    qreal left = line.right() + 1;
+    qreal right = line.left();
+    int last = 0;
+    for (int i = 0; i <= text.size(); ++i) {
+        const qreal x = origin + laidOut.cursorToX(i);
+        if (x >= line.left())
+            left = std::min(left, x);
+        if (x <= line.right() + 1 && x >= right)
+            std::tie(right, last) = std::pair(x, i);
+    }
+    // The cursor stands just right of its place, and may stand at the end.
+    if (last == cursorPosition())
+        right += style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
+    return {qRound(left), qRound(std::max(left, right))};
+}
+
+// QLineEdit frames its cursor with five pixels on its left and four on its
+// right; the pixel test of a focused cut box holds this to the pixel.
+int NumberBox::cursorX() const { return cursorRect().left() + 5; }

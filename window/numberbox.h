@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include <optional>
+#include <utility>
 
 class QAction;
 class TextTip;
@@ -64,7 +65,9 @@ private:
     void applyLook();
     void showWholeTextWhileCut();
     void paintCutText();
-    void paintOverMargins();
+    void paintOverCutCharacters();
+    [[nodiscard]] std::pair<int, int> wholeCharactersShown(const QRect& line) const;
+    [[nodiscard]] int cursorX() const;
 
     QString caption_;
     QString message_;

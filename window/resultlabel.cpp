@@ -1,39 +1,19 @@
 #include "resultlabel.h"
 
+#include "fonts.h"
 #include "looks.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QStyle>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QtMath>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The width a caption takes in the label's font, a last glyph that reaches
-// past its advance included, as the label's size hint would give it. Asked
-// of a selectable label, that hint lays out its text document six times
-// over, which made a keystroke several times slower than typing into a box
-// that computes nothing; the font's metrics give it without laying out a line.
-int captionWidth(const QLabel* label, const QString& caption)
-{
-    if (caption.isEmpty())
-        return 0;
-    const QFontMetricsF metrics(label->font());
-    const qreal overhang = qMax(0.0, -metrics.rightBearing(caption.back()));
-    return qCeil(metrics.horizontalAdvance(caption) + overhang);
-}
-
-// A result may reach this close to the window's right edge, no closer.
-constexpr int rightMargin = 8;
-
-} // namespace
-
-void fitToCaption(QLabel* label) { label->resize(captionWidth(label, label->text()), label->height()); }
 
 // A result can be selected with the mouse and copied.
 ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
@@ -42,8 +22,16 @@ ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
     , copyResult_(new QAction(u"Kopioi tulos"_s, this))
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setLayoutDirection(Qt::LeftToRight);
     copyResult_->setEnabled(false);
     connect(copyResult_, &QAction::triggered, this, &ResultLabel::copyResult);
+}
+
+void ResultLabel::setRoom(const QRect& room, Qt::Alignment start)
+{
+    room_ = room;
+    start_ = start;
+    showCaption(caption_);
 }
 
 void ResultLabel::showResult(const QString& caption, const QString& explanation)
@@ -60,20 +48,16 @@ void ResultLabel::showStale(const QStringList& reasons)
     describe((QStringList{u"Vanhentunut tulos"_s} + reasons).join(u'\n'));
 }
 
-// Whole where it fits the room left to the window's edge, else cut at a
-// character with an ellipsis, never inside a glyph.
+// Whole where it fits the room, else cut at a character with an ellipsis,
+// never inside a glyph.
 void ResultLabel::showCaption(const QString& caption)
 {
     caption_ = caption;
-    const int room = parentWidget()->width() - rightMargin - x();
-    const int width = captionWidth(this, caption);
-    if (width <= room) {
-        setText(caption);
-        resize(width, height());
-    } else {
-        setText(QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, room));
-        resize(qMin(captionWidth(this, text()), room), height());
-    }
+    const int width = captionWidth(font(), caption);
+    const bool fits = width <= room_.width();
+    setText(fits ? caption : QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, room_.width()));
+    const QSize size(fits ? width : std::min(captionWidth(font(), text()), room_.width()), room_.height());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, start_ | Qt::AlignTop, size, room_));
     setAccessibleName(isCut() ? caption : QString());
 }
 

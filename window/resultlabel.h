@@ -5,10 +5,6 @@
 
 class QAction;
 
-// Sizes a label to its caption, one line high, so that a longer caption
-// grows to the right and nothing else moves.
-void fitToCaption(QLabel* label);
-
 // The label a calculation writes its result into. Its state follows the
 // calculation's latest run: untouched before the first, current when the
 // run gave a caption, stale when it declined or failed. A current result
@@ -17,9 +13,12 @@ void fitToCaption(QLabel* label);
 // tulos" and why there. It is never disabled: it can still be selected,
 // copied and read.
 //
-// A caption wider than the room the window has left for it is cut with an
-// ellipsis; the tool tip then begins with it whole, and a screen reader
-// reads it whole.
+// The label takes as much of its room as its caption needs, from the side
+// the room starts on, so a longer caption grows away from it and nothing
+// else moves. A caption wider than the room is cut with an ellipsis; the
+// tool tip then begins with it whole, and a screen reader reads it whole.
+// A result reads left to right, figure then unit, whatever the window's
+// direction.
 class ResultLabel : public QLabel {
     Q_OBJECT
 
@@ -27,6 +26,9 @@ public:
     enum class State { Untouched, Current, Stale };
 
     ResultLabel(const QString& caption, QWidget* parent);
+
+    // Given once, by the window's placement; `start` is Qt::AlignLeft or Qt::AlignRight.
+    void setRoom(const QRect& room, Qt::Alignment start);
 
     void showResult(const QString& caption, const QString& explanation);
     // `reasons` are the lines that say why, one for each box in the way.
@@ -55,6 +57,8 @@ private:
 
     QString caption_;
     QString description_;
+    QRect room_;
+    Qt::Alignment start_ = Qt::AlignLeft;
     QAction* copyResult_;
     State state_ = State::Untouched;
     bool applyingLook_ = false;

@@ -1,15 +1,39 @@
 #include "texttip.h"
 
-#include <QPainter>
+#include <QFontMetricsF>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+#include <QTextLayout>
 
 #include <algorithm>
-#include <climits>
+#include <cmath>
 
 namespace {
 
-constexpr int padding = 2;
-constexpr int border = 1;
-constexpr int inset = padding + border;
+// `text` broken anywhere into lines no wider than `width`, at most
+// `maxLines` of them; what does not fit ends the last line in an ellipsis.
+// Numbers read left to right whatever the window's direction.
+QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice* device, qreal width, int maxLines)
+{
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAnywhere);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const int end = line.textStart() + line.textLength();
+        if (lines.size() + 1 == maxLines && end < text.size()) {
+            lines << QFontMetricsF(font, device).elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
 
 } // namespace
 
@@ -20,25 +44,37 @@ TextTip::TextTip(QWidget* window)
     hide();
 }
 
-void TextTip::showFor(const QWidget* control, const QString& text, int advance)
+// The style's frame and the space a tool tip keeps inside it.
+int TextTip::inset() const { return 1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this); }
+
+void TextTip::showFor(const QWidget* control, const QString& text)
 {
     const bool shown = isVisible();
     if (shown && text == text_)
         return;
     text_ = text;
-    if (!shown)
-        setFont(control->font());
-    const QRect room = parentWidget()->rect().marginsRemoved({border, border, border, border});
-    const int width = room.width() - 2 * inset;
-    const QFontMetrics metrics = fontMetrics();
-    const QSize textSize = advance <= width
-        ? QSize(advance, metrics.height())
-        : metrics.boundingRect(QRect(0, 0, width, INT_MAX), Qt::TextWrapAnywhere, text_).size();
-    const QSize size = textSize.grownBy({inset, inset, inset, inset});
+    setFont(control->font());
+
+    const QFontMetricsF metrics(font(), this);
+    const int frame = 2 * inset();
+    const QRect room = parentWidget()->rect();
     const QRect anchor(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
-    const bool fitsBelow = anchor.bottom() + size.height() <= room.bottom();
-    const int top = fitsBelow ? anchor.bottom() + 1 : anchor.top() - size.height();
-    const int left = std::min(anchor.left(), room.right() + 1 - size.width());
+    const int below = room.bottom() - anchor.bottom();
+    const int above = anchor.top() - room.top();
+    const auto linesIn = [&](int height) {
+        return std::max(1, static_cast<int>((height - frame - metrics.height()) / metrics.lineSpacing()) + 1);
+    };
+    lines_ = wrappedAnywhere(text, font(), this, room.width() - frame, linesIn(std::max(below, above)));
+
+    qreal widest = 0;
+    for (const QString& line : std::as_const(lines_))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QSize size(static_cast<int>(std::ceil(widest)) + frame,
+                     static_cast<int>(std::ceil(metrics.height() + (lines_.size() - 1) * metrics.lineSpacing())) + frame);
+    const bool fitsBelow = size.height() <= below;
+    const int top = fitsBelow || below >= above ? anchor.bottom() + 1 : anchor.top() - size.height();
+    const int start = isRightToLeft() ? anchor.right() + 1 - size.width() : anchor.left();
+    const int left = std::clamp(start, room.left(), room.right() + 1 - size.width());
     setGeometry(QRect(QPoint(left, top), size));
     if (!shown) {
         raise();
@@ -49,9 +85,16 @@ void TextTip::showFor(const QWidget* control, const QString& text, int advance)
 
 void TextTip::paintEvent(QPaintEvent* /*event*/)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().toolTipBase());
+    QStylePainter painter(this);
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_PanelTipLabel, panel);
     painter.setPen(palette().color(QPalette::ToolTipText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(rect().marginsRemoved({inset, inset, inset, inset}), Qt::TextWrapAnywhere, text_);
+    painter.setLayoutDirection(Qt::LeftToRight);
+    const QFontMetricsF metrics(font(), this);
+    QPointF origin(inset(), inset() + metrics.ascent());
+    for (const QString& line : std::as_const(lines_)) {
+        painter.drawText(origin, line);
+        origin.ry() += metrics.lineSpacing();
+    }
 }

@@ -1,24 +1,31 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-// A note of the window's own, drawn like a tool tip, that shows a text whole
-// beside the control it belongs to: wrapped anywhere rather than cut, and
-// kept while the user types, where a tool tip would hide at the first key.
+// A note of the window's own, drawn as the style draws a tool tip, that
+// shows a text whole beside the control it belongs to, and is kept while the
+// user types, where a tool tip would hide at the first key. It stays inside
+// the window: a text longer than the room there is wrapped anywhere, and one
+// longer still shows as much of its beginning as fits, ending in an ellipsis.
 class TextTip : public QWidget {
     Q_OBJECT
 
 public:
     explicit TextTip(QWidget* window);
 
-    // Just below `control`, or above it where the window has no room below;
-    // `advance` is the text's width in the control's font, known already.
-    void showFor(const QWidget* control, const QString& text, int advance);
+    // Just below `control`, or above it where the window has more room there.
+    void showFor(const QWidget* control, const QString& text);
     [[nodiscard]] QString text() const { return text_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    [[nodiscard]] int inset() const;
+
     QString text_;
+    // Laid out once, when shown, and painted as laid out: a line is drawn
+    // whole at its place, never wrapped again at paint time.
+    QStringList lines_;
 };
