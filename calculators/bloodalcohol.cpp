@@ -18,13 +18,13 @@ Ratio distributionRatio(Sex sex)
 {
     switch (sex) {
     case Sex::Man:
-        return {values::Tagged::number(0.75), u" (mies)"};
+        return {values::Tagged::number(0.75), u"mies"};
     case Sex::Woman:
-        return {values::Tagged::number(0.66), u" (nainen)"};
+        return {values::Tagged::number(0.66), u"nainen"};
     case Sex::NotChosen:
         break;
     }
-    return {values::Tagged::number(0.66), u" (sukupuolta ei valittu)"};
+    return {values::Tagged::number(0.66), sexNotChosen};
 }
 
 constexpr Inputs alcoholInput = firstInput;
@@ -62,10 +62,10 @@ Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, Sex 
             return values::toFixed(concentration, separator).toText(separator) + u" promillea";
         });
         return Shown{caption,
-                     explain(u"A / (m · r) promillea",
+                     explain(bloodAlcoholFormula,
                              {term(u"A", grams.asDouble(), u" g", separator),
                               term(u"m", kilograms.asDouble(), u" kg", separator),
-                              term(u"r", ratio.value.asDouble(), ratio.whose, separator)})
+                              term(u"r", ratio.value.asDouble(), u" (" + std::u16string(ratio.whose) + u")", separator)})
                          + u"\nArvio suurimmasta pitoisuudesta: alkoholin palamista ei ole otettu huomioon."};
     });
 }

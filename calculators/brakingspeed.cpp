@@ -25,6 +25,12 @@ Road road(int wetRoad)
 
 } // namespace
 
+std::u16string brakingSpeedFormula(int wetRoad, char16_t separator)
+{
+    return values::doubleToText(road(wetRoad).factor.toDouble(separator), separator)
+        + u" · √L km/h (√L pyöristetty neljään desimaaliin)";
+}
+
 Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator)
 {
     const Road surface = road(wetRoad);
@@ -34,10 +40,8 @@ Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator
         // Rounded to four decimals before the factor, as the speed was always worked out.
         const auto rounded = values::Tagged::fixed(values::Fixed::fromDouble(values::squareRoot(metres)));
         const values::Tagged speed = values::multiply(rounded, surface.factor, separator);
-        const std::u16string formula = values::doubleToText(surface.factor.toDouble(separator), separator)
-            + u" · √L km/h (√L pyöristetty neljään desimaaliin)";
         return Shown{values::concatenate(speed, values::Tagged::text(u" km/h"), separator),
-                     explain(formula, {term(u"L", metres, u" m", separator), std::u16string(surface.name)})};
+                     explain(brakingSpeedFormula(wetRoad, separator), {term(u"L", metres, u" m", separator), std::u16string(surface.name)})};
     });
 }
 

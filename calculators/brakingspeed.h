@@ -10,6 +10,9 @@ namespace calculators {
 // 13 * round4(sqrt(length)) on a dry road (exact, four decimals at most) and
 // 8.8 * round4(sqrt(length)) on a wet one (a double, up to 15 digits).
 // `wetRoad` is the check box's value: 1 is wet; 0 and 2 (greyed) are dry.
+// How the speed is worked out on the road `wetRoad` tells, L the length.
+[[nodiscard]] std::u16string brakingSpeedFormula(int wetRoad, char16_t separator);
+
 [[nodiscard]] Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator);
 
 } // namespace calculators

@@ -14,7 +14,7 @@ Outcome impactSpeed(std::u16string_view height, char16_t separator)
         const double product = values::checkedMultiply(metres, 206.0);
         const values::Fixed speed = values::Fixed::fromDouble(values::squareRoot(product));
         return Shown{speed.toText(separator) + u" km/h",
-                     explain(u"√(206 · h) km/h", {term(u"h", metres, u" m", separator)})};
+                     explain(impactSpeedFormula, {term(u"h", metres, u" m", separator)})};
     });
 }
 

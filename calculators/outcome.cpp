@@ -62,6 +62,35 @@ Cause turnedAway(double value)
     return value == 0.0 ? Cause::Zero : Cause::NotStartingWithDigit;
 }
 
+// "72.5" where the separator is a comma reads as "72,5", and the other way round.
+std::u16string withSeparatorsSwapped(std::u16string_view text)
+{
+    std::u16string swapped(text);
+    for (char16_t& character : swapped) {
+        if (character == u'.' || character == u',')
+            character = character == u'.' ? u',' : u'.';
+    }
+    return swapped;
+}
+
+bool reads(std::u16string_view text, char16_t separator)
+{
+    try {
+        (void)values::toNumber(text, separator);
+        return true;
+    } catch (const values::Error&) {
+        return false;
+    }
+}
+
+// Why a text that does not read cannot be read.
+Cause unreadable(std::u16string_view text, values::ErrorKind kind, char16_t separator)
+{
+    const Cause cause = readingCause(kind);
+    const bool otherSeparatorReads = cause == Cause::NotANumber && reads(withSeparatorsSwapped(text), separator);
+    return otherSeparatorReads ? Cause::OtherSeparator : cause;
+}
+
 std::optional<Cause> ownReason(std::u16string_view text, bool turnedAwayByGuard, char16_t separator)
 {
     if (text.empty())
@@ -70,13 +99,13 @@ std::optional<Cause> ownReason(std::u16string_view text, bool turnedAwayByGuard,
         const double value = values::toNumber(text, separator);
         return turnedAwayByGuard ? std::optional(turnedAway(value)) : std::nullopt;
     } catch (const values::Error& error) {
-        return readingCause(error.kind());
+        return unreadable(text, error.kind(), separator);
     }
 }
 
 bool isUnreadable(const std::optional<Cause>& reason)
 {
-    return reason == Cause::NotANumber || reason == Cause::NumberTooLarge;
+    return reason == Cause::NotANumber || reason == Cause::OtherSeparator || reason == Cause::NumberTooLarge;
 }
 
 } // namespace

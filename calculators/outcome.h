@@ -26,6 +26,7 @@ inline constexpr Inputs bothInputs = firstInput | secondInput;
 // an input's own guard turned it away.
 enum class Cause {
     NotANumber,           // an input text is no number
+    OtherSeparator,       // no number either, but would be one with the other decimal separator
     NumberTooLarge,       // an input text is a number beyond what can be read
     ResultTooLarge,       // a result, or a step on the way to it, beyond its range
     DivisionByZero,       // a divisor that reads as zero, also when the dividend is zero too

@@ -49,7 +49,7 @@ Outcome weight(std::u16string_view weight, int bodyIndex, char16_t separator)
         const values::Tagged there = values::multiply(values::Tagged::number(kilograms), body.factor, separator);
         const std::u16string name = u" (" + std::u16string(body.name) + u")";
         return Shown{values::concatenate(there, values::Tagged::text(u" kg"), separator),
-                     explain(u"m · k kg", {term(u"m", kilograms, u" kg", separator),
+                     explain(weightFormula, {term(u"m", kilograms, u" kg", separator),
                                            term(u"k", body.factor.toDouble(separator), name, separator)})};
     });
 }

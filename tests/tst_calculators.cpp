@@ -22,6 +22,7 @@ QString causeName(Cause cause)
 {
     switch (cause) {
     case NotANumber: return QStringLiteral("NotANumber");
+    case OtherSeparator: return QStringLiteral("OtherSeparator");
     case NumberTooLarge: return QStringLiteral("NumberTooLarge");
     case ResultTooLarge: return QStringLiteral("ResultTooLarge");
     case DivisionByZero: return QStringLiteral("DivisionByZero");

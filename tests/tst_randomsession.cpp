@@ -98,6 +98,24 @@ QString messageFor(calculators::Cause cause)
     return messages.at(cause);
 }
 
+// A text that does not read: too large, or no number at all, with a hint
+// where it would read with the other decimal separator.
+QString unreadable(const std::u16string& text, values::ErrorKind kind, char16_t separator)
+{
+    if (kind == values::ErrorKind::Overflow)
+        return u"Luku on liian suuri"_s;
+    std::u16string swapped = text;
+    for (char16_t& character : swapped)
+        character = character == u'.' ? u',' : character == u',' ? u'.' : character;
+    try {
+        (void)values::toNumber(swapped, separator);
+    } catch (const values::Error&) {
+        return u"Virheellinen luku"_s;
+    }
+    return separator == u',' ? u"Virheellinen luku (desimaalierotin on pilkku)"_s
+                             : u"Virheellinen luku (desimaalierotin on piste)"_s;
+}
+
 // Where a reason under a stale result comes from; every kind must turn up in a session.
 enum class ReasonKind { UnreadableText, FailedRun, GuardMark, EmptyBox, ZeroText };
 constexpr std::size_t reasonKinds = 5;
@@ -138,9 +156,7 @@ std::vector<std::optional<Reason>> expectedReasons(const Calculation& calculatio
             reasons.push_back(values::isGreater(text, calculation.guard) ? std::nullopt
                                                                          : std::optional(turnedAway(value)));
         } catch (const values::Error& error) {
-            reasons.push_back(Reason{error.kind() == values::ErrorKind::Overflow ? u"Luku on liian suuri"_s
-                                                                                 : u"Virheellinen luku"_s,
-                                     true, ReasonKind::UnreadableText});
+            reasons.push_back(Reason{unreadable(text, error.kind(), separator), true, ReasonKind::UnreadableText});
             everyTextReads = false;
         }
     }

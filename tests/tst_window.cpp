@@ -117,6 +117,8 @@ private slots:
         const QString negative = u"Arvo ei voi olla negatiivinen"_s;
         const QString digitFirst = u"Luvun pitää alkaa numerolla"_s;
         const QString notANumber = u"Virheellinen luku"_s;
+        const QString commaHint = notANumber + u" (desimaalierotin on pilkku)"_s;
+        const QString pointHint = notANumber + u" (desimaalierotin on piste)"_s;
         const QString tooLarge = u"Tulos on liian suuri"_s;
         const QString byZero = u"Jako nollalla"_s;
         const QString missing = u"Arvo puuttuu"_s;
@@ -144,9 +146,14 @@ private slots:
         QTest::newRow("fall 20, then .5") << point << L{"Text5=20", "Text5=.5"} << "Label11" << "2 s" << "stale"
                                           << fall + digitFirst << L{"Text5=" + digitFirst};
         QTest::newRow("fall 2, then 2,5 under a point") << point << L{"Text5=2", "Text5=2,5"} << "Label11" << "0.6325 s"
-                                              << "stale" << fall + notANumber << L{"Text5=" + notANumber};
+                                              << "stale" << fall + pointHint << L{"Text5=" + pointHint};
         QTest::newRow("fall 2, then 2.5 under a comma") << comma << L{"Text5=2", "Text5=2.5"} << "Label11" << "0,6325 s"
+                                              << "stale" << fall + commaHint << L{"Text5=" + commaHint};
+        QTest::newRow("fall 2.5.1 under a comma, no hint") << comma << L{"Text5=2.5.1"} << "Label11" << "0,6325 s"
                                               << "stale" << fall + notANumber << L{"Text5=" + notANumber};
+        QTest::newRow("mass 72.5 under a comma") << comma << L{"Text3=40", "Text4=72.5"} << "Label9"
+                                                 << "0,8418 promillea"
+                                              << "stale" << mass + commaHint << L{"Text4=" + commaHint + "\n72.5"};
         QTest::newRow("fall 20, then blank 20") << comma << L{"Text5=20", "Text5= 20"} << "Label11" << "2 s" << "stale"
                                                 << fall + digitFirst << L{"Text5=" + digitFirst};
         QTest::newRow("fall 20, blank 20, 20 again") << comma << L{"Text5=20", "Text5= 20", "Text5=20"} << "Label11"
@@ -731,31 +738,48 @@ private slots:
         QTest::addColumn<QString>("how"); // "menu X" right-clicks X and takes "Kopioi tulos", "copy X" presses Copy in X
         // Empty: the clipboard keeps what it held. Where a caption is cut depends on the font.
         QTest::addColumn<QString>("copied");
+        // What a screen reader is told at once: "Kopioitu" and the copy where
+        // empty, a refusal as given, and "-" for nothing said.
+        QTest::addColumn<QString>("said");
 
         const QChar comma(u',');
         const QChar point(u'.');
         using L = QStringList;
-        QTest::newRow("result's menu") << comma << L{"Text1=20"} << "menu Label3" << "64,1872";
-        QTest::newRow("result's menu, point") << point << L{"Text1=20"} << "menu Label3" << "64.1872";
+        const QString stale = u"Ei kopioitu: tulos on vanhentunut"_s;
+        const QString untouched = u"Ei kopioitu: tulosta ei ole vielä laskettu"_s;
+        QTest::newRow("result's menu") << comma << L{"Text1=20"} << "menu Label3" << "64,1872" << "";
+        QTest::newRow("result's menu, point") << point << L{"Text1=20"} << "menu Label3" << "64.1872" << "";
         QTest::newRow("a cut result's menu") << comma << L{"Text6=70,123456789", "pick Kuu"} << "menu Label16"
-                                             << "11,92098765413";
-        QTest::newRow("a stale result's menu") << comma << L{"Text1=20", "Text1=20 m"} << "menu Label3" << "";
-        QTest::newRow("an untouched result's menu") << comma << L{} << "menu Label11" << "";
-        QTest::newRow("a box's menu") << comma << L{"Text2=25"} << "menu Text2" << "65";
-        QTest::newRow("a stale result's box's menu") << comma << L{"Text5=20", "Text5=-5"} << "menu Text5" << "";
-        QTest::newRow("copy in the box") << comma << L{"Text1=20"} << "copy Text1" << "64,1872";
+                                             << "11,92098765413" << "";
+        QTest::newRow("a stale result's menu") << comma << L{"Text1=20", "Text1=20 m"} << "menu Label3" << "" << "";
+        QTest::newRow("an untouched result's menu") << comma << L{} << "menu Label11" << "" << "";
+        QTest::newRow("a box's menu") << comma << L{"Text2=25"} << "menu Text2" << "65" << "";
+        QTest::newRow("a stale result's box's menu") << comma << L{"Text5=20", "Text5=-5"} << "menu Text5" << ""
+                                                     << "";
+        QTest::newRow("copy in the box") << comma << L{"Text1=20"} << "copy Text1" << "64,1872" << "";
         QTest::newRow("copy in the other alcohol box") << point << L{"Text4=80", "Text3=40"} << "copy Text4"
-                                                       << "0.7576";
-        QTest::newRow("copy a selection in the box") << comma << L{"Text1=20", "select Text1"} << "copy Text1" << "20";
-        QTest::newRow("copy in a stale result's box") << comma << L{"Text5=20", "Text5=-5"} << "copy Text5" << "";
-        QTest::newRow("copy in the body list") << comma << L{"Text6=70", "pick Jupiter"} << "copy Combo1" << "175";
-        QTest::newRow("copy on the check box") << comma << L{"Text2=25"} << "copy Check1" << "";
-        QTest::newRow("copy on an option") << comma << L{"Text3=40", "Text4=80"} << "copy Option1" << "";
+                                                       << "0.7576" << "";
+        QTest::newRow("copy a selection in the box") << comma << L{"Text1=20", "select Text1"} << "copy Text1" << "20"
+                                                     << "-";
+        QTest::newRow("copy in a stale result's box") << comma << L{"Text5=20", "Text5=-5"} << "copy Text5" << ""
+                                                      << stale;
+        QTest::newRow("copy in an untouched result's box") << comma << L{} << "copy Text2" << "" << untouched;
+        QTest::newRow("copy in the body list") << comma << L{"Text6=70", "pick Jupiter"} << "copy Combo1" << "175"
+                                               << "";
+        QTest::newRow("copy in the body list, stale") << comma << L{"Text6="} << "copy Combo1" << "" << stale;
+        QTest::newRow("copy on the check box") << comma << L{"Text2=25"} << "copy Check1" << "" << "-";
+        QTest::newRow("copy on an option") << comma << L{"Text3=40", "Text4=80"} << "copy Option1" << "" << "-";
         QTest::newRow("a double click, then Qt's own copy") << comma << L{"Text1=20", "double click Label3"}
-                                                            << "menu Label3 Kopioi" << "64,1872";
+                                                            << "menu Label3 Kopioi" << "64,1872" << "";
         QTest::newRow("a double click on a cut result") << comma
-                                                        << L{"Text6=70,123456789", "pick Kuu", "double click Label16"}
-                                                        << "menu Label16 Kopioi" << "what Label16 shows";
+            << L{"Text6=70,123456789", "pick Kuu", "double click Label16"} << "menu Label16 Kopioi" << "11,92098765413"
+            << "";
+        QTest::newRow("all of a cut result") << comma
+            << L{"Text6=70,123456789", "pick Kuu", "select all Label16"} << "menu Label16 Kopioi"
+            << "11,92098765413 kg" << "";
+        QTest::newRow("all of a cut result, by key") << comma
+            << L{"Text6=70,123456789", "pick Kuu", "select all Label16"} << "copy Label16" << "11,92098765413 kg"
+            << "";
     }
 
     // A result travels as a number, never a figure that is not the answer.
@@ -765,13 +789,18 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, how);
         QFETCH(QString, copied);
+        QFETCH(QString, said);
 
         if (separator != u',')
             startProgram(separator.unicode());
         for (const QString& step : steps)
             take(step);
+        // Where the window system has a selection, a result selected offers exactly what a copy takes.
+        if (QApplication::clipboard()->supportsSelection() && steps.last().contains(u"Label"_s))
+            QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), copied);
         const QString sentinel = u"sentinel"_s;
         QApplication::clipboard()->setText(sentinel);
+        QSignalSpy spoken(window().findChild<Announcer*>(), &Announcer::spoken);
         const QStringList words = how.split(u' ');
         auto* target = control<QWidget>(qPrintable(words[1]));
         if (words[0] == u"copy"_s) {
@@ -789,16 +818,20 @@ private slots:
             chosen->trigger();
             QApplication::activePopupWidget()->close();
         }
-        if (copied.startsWith(u"what "_s))
-            copied = control<QLabel>(qPrintable(copied.section(u' ', 1, 1)))->text();
         QCOMPARE(QApplication::clipboard()->text(), copied.isEmpty() ? sentinel : copied);
+        if (said.isEmpty() && !copied.isEmpty())
+            said = u"Kopioitu "_s + copied;
+        QCOMPARE(spoken.isEmpty() ? u"-"_s : spoken.takeLast()[0].toString(), said.isEmpty() ? u"-"_s : said);
+        // A refusal shows where the user asked, too.
+        if (said.startsWith(u"Ei "_s))
+            QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), said);
     }
 
     // A screen reader hears what each run the user causes came to, once the
     // user pauses: through a notification shown, as screen readers speak
     // one; the caption when the result is current, else its first reason,
-    // and nothing it heard last about the same calculation, but for the body
-    // picked, which goes first.
+    // and nothing it heard last about the same calculation, but for a body
+    // picked, which goes first and brings the rest with it.
     void screenReaderHearsEveryChange()
     {
         auto* announcer = window().findChild<Announcer*>();
@@ -819,13 +852,16 @@ private slots:
         QCOMPARE(after(u"Text2=25"_s), heard(u"65 km/h"_s));
         QCOMPARE(after(u"click Check1"_s), heard(u"44 km/h"_s));
         QCOMPARE(after(u"Text4=80"_s), heard(u"Juotu määrä(g): Arvon pitää olla suurempi kuin 0"_s));
-        QCOMPARE(after(u"Text3=40"_s), heard(u"0,7576 promillea"_s));
+        QCOMPARE(after(u"Text3=40"_s), heard(u"0,7576 promillea, sukupuolta ei valittu"_s));
         QCOMPARE(after(u"click Option1"_s), heard(u"0,6667 promillea"_s));
         QCOMPARE(after(u"click Option1"_s), QString()); // chosen again, the same result
         QCOMPARE(after(u"Text6=70"_s), heard(u"70 kg"_s));
         QCOMPARE(after(u"pick Jupiter"_s), heard(u"Jupiter, 175 kg"_s)); // the body picked first
         QCOMPARE(after(u"Text6="_s), heard(u"Painosi(kg): Arvo puuttuu"_s));
-        QCOMPARE(after(u"pick Saturnus"_s), heard(u"Saturnus"_s)); // the reason again, the body alone
+        QCOMPARE(after(u"pick Saturnus"_s), heard(u"Saturnus, Painosi(kg): Arvo puuttuu"_s)); // a body picked says all
+        QCOMPARE(after(u"Text6=70"_s), heard(u"77 kg"_s));
+        QCOMPARE(after(u"pick Merkurius"_s), heard(u"Merkurius, 28 kg"_s));
+        QCOMPARE(after(u"pick Mars"_s), heard(u"Mars, 28 kg"_s)); // the same weight on another body
         QVERIFY(spoken.isEmpty());
     }
 
@@ -976,6 +1012,10 @@ private:
             QTest::mouseClick(control<QAbstractButton>(qPrintable(step.mid(6))), Qt::LeftButton);
         } else if (step.startsWith(u"double click "_s)) {
             QTest::mouseDClick(control<QLabel>(qPrintable(step.mid(13))), Qt::LeftButton, {}, QPoint(4, 8));
+        } else if (step.startsWith(u"select all "_s)) {
+            rightClick(control<QLabel>(qPrintable(step.mid(11))));
+            menuItem(u"Valitse kaikki"_s)->trigger();
+            QApplication::activePopupWidget()->close();
         } else if (step.startsWith(u"select "_s)) {
             box(step.mid(7))->setFocus();
             QTest::keyClick(box(step.mid(7)), Qt::Key_A, Qt::ControlModifier);

@@ -34,27 +34,25 @@ Announcer::Announcer(QWidget* parent)
     connect(&pause_, &QTimer::timeout, this, &Announcer::speak);
 }
 
-void Announcer::announce(const QObject* about, const QString& text)
+void Announcer::announce(const QObject* about, const QString& text, const QString& choice)
 {
     about_ = about;
     pending_ = text;
-    choice_.clear();
+    choice_ = choice;
     pause_.start();
 }
 
 void Announcer::speak()
 {
     QString& last = spoken_[about_];
-    const bool isNew = last != pending_;
-    if (!isNew && choice_.isEmpty())
+    if (last == pending_ && choice_.isEmpty())
         return;
     last = pending_;
-    QStringList said;
-    if (!choice_.isEmpty())
-        said << choice_;
-    if (isNew)
-        said << pending_;
-    const QString text = said.join(u", "_s);
+    sayNow(choice_.isEmpty() ? pending_ : choice_ + u", "_s + pending_);
+}
+
+void Announcer::sayNow(const QString& text)
+{
     setAccessibleName(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

@@ -10,19 +10,21 @@
 // pauses: a notification, which screen readers speak when it is shown,
 // where a label's new caption or a new description goes unspoken. The
 // latest text wins; one that repeats what was last said about the same
-// calculation is not said again. Nothing of it shows on screen.
+// calculation is not said again, unless the user picked something to get
+// it. Nothing of it shows on screen.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent);
 
-    // `about` is what the text concerns: a calculation's result.
-    void announce(const QObject* about, const QString& text);
+    // `about` is what the text concerns: a calculation's result. A `choice`
+    // the user just picked to get it is said first, and the text with it
+    // even when it repeats what was said last.
+    void announce(const QObject* about, const QString& text, const QString& choice = {});
 
-    // The run just announced came from the user picking `choice`: it is said
-    // first, and said even when the rest repeats what was said last.
-    void announceChoice(const QString& choice) { choice_ = choice; }
+    // Said at once, whatever was said before: the answer to a command.
+    void sayNow(const QString& text);
 
     // How long the user must pause before the latest text is said.
     void setPause(std::chrono::milliseconds pause) { pause_.setInterval(pause); }

@@ -7,11 +7,14 @@
 #include "falltime.h"
 #include "fonts.h"
 #include "impactspeed.h"
+#include "keytip.h"
 #include "numberbox.h"
 #include "resultlabel.h"
 #include "weight.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -20,6 +23,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
 #include <string>
 #include <variant>
 
@@ -65,31 +69,10 @@ QString withoutColon(QString caption)
 
 std::u16string textOf(const NumberBox* box) { return box->text().toStdU16String(); }
 
-// Each reason an input stands in the way of a result, in the user's words,
-// for its box and under its stale result.
-QString messageFor(calculators::Cause cause)
-{
-    using enum calculators::Cause;
-    switch (cause) {
-    case NotANumber:
-        return u"Virheellinen luku"_s;
-    case NumberTooLarge:
-        return u"Luku on liian suuri"_s;
-    case ResultTooLarge:
-        return u"Tulos on liian suuri"_s;
-    case DivisionByZero:
-        return u"Jako nollalla"_s;
-    case Negative:
-        return u"Arvo ei voi olla negatiivinen"_s;
-    case NotStartingWithDigit:
-        return u"Luvun pitää alkaa numerolla"_s;
-    case Missing:
-        return u"Arvo puuttuu"_s;
-    case Zero:
-        return u"Arvon pitää olla suurempi kuin 0"_s;
-    }
-    return {};
-}
+QString fromStd(std::u16string_view text) { return QString(reinterpret_cast<const QChar*>(text.data()), text.size()); }
+
+// Where each calculation stands in the table, the order of the window.
+enum : std::size_t { impactRow, brakingRow, alcoholRow, fallTimeRow, weightRow };
 
 // The check box's value as the calculation knows it: 0 unticked, 1 ticked, 2 greyed.
 int valueOf(const QCheckBox* box)
@@ -122,10 +105,12 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
     setWindowTitle(u"Vemparo v1.0"_s);
     useOwnAccessibleInterfaces();
     createControls();
+    describeCalculations();
     placeControls();
     setFocusOrder();
     introduceInputs();
     offerResultsForCopying();
+    offerKeys();
     createMenu();
     connectEvents();
     offerNoMaximizing();
@@ -174,6 +159,27 @@ void Form1::createControls()
 
     announcer_ = new Announcer(this);
     announcer_->setObjectName(u"announcer"_s);
+}
+
+void Form1::describeCalculations()
+{
+    using namespace calculators;
+    calculations_ = {
+        {Label1, {{Label2, Text1}}, {}, Label3,
+         [this] { return calculators::impactSpeed(textOf(Text1), separator_); }, [] { return fromStd(impactSpeedFormula); }},
+        {Label6, {{Label5, Text2}}, {Check1}, Label4,
+         [this] { return brakingSpeed(textOf(Text2), valueOf(Check1), separator_); },
+         [this] { return fromStd(brakingSpeedFormula(valueOf(Check1), separator_)); }},
+        {Label7, {{Label8, Text3}, {Label10, Text4}}, {Option1, Option2}, Label9,
+         [this] { return bloodAlcohol(textOf(Text3), textOf(Text4), sexOf(Option1, Option2), separator_); },
+         [] { return fromStd(bloodAlcoholFormula); },
+         [this] { return sexOf(Option1, Option2) == Sex::NotChosen ? fromStd(sexNotChosen) : QString(); }},
+        {Label13, {{Label12, Text5}}, {}, Label11,
+         [this] { return calculators::fallTime(textOf(Text5), separator_); }, [] { return fromStd(fallTimeFormula); }},
+        {Label14, {{Label15, Text6}}, {Combo1}, Label16,
+         [this] { return calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_); },
+         [] { return fromStd(weightFormula); }},
+    };
 }
 
 // Check1 ends where Label4 begins and Option1 where Option2 begins, each one
@@ -244,32 +250,42 @@ void Form1::setFocusOrder()
 // so does its caption's, which is what screen readers read for the input.
 void Form1::introduceInputs()
 {
-    const struct {
-        QLabel* caption;
-        NumberBox* input;
-        QLabel* heading;
-    } inputs[] = {
-        {Label2, Text1, Label1}, {Label5, Text2, Label6},   {Label8, Text3, Label7},
-        {Label10, Text4, Label7}, {Label12, Text5, Label13}, {Label15, Text6, Label14},
-    };
-    for (const auto& [caption, input, heading] : inputs) {
-        caption->setBuddy(input);
-        input->setCaption(withoutColon(caption->text()));
-        input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), withoutColon(heading->text())));
-        caption->setAccessibleName(input->accessibleName());
+    for (const Calculation& calculation : calculations_) {
+        for (const auto& [caption, input] : calculation.inputs) {
+            caption->setBuddy(input);
+            input->setCaption(withoutColon(caption->text()));
+            input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), withoutColon(calculation.heading->text())));
+            caption->setAccessibleName(input->accessibleName());
+        }
     }
 }
 
 // Each result can be copied from the boxes it is worked out from, and the
-// weight from the body list too: the keyboard reaches every result there.
+// weight from the body list too: the keyboard reaches every result there. A
+// copy says what it copied, and one refused says why, at the control asked.
 void Form1::offerResultsForCopying()
 {
-    const std::pair<NumberBox*, ResultLabel*> sources[] = {
-        {Text1, Label3}, {Text2, Label4}, {Text3, Label9}, {Text4, Label9}, {Text5, Label11}, {Text6, Label16},
-    };
-    for (const auto& [box, result] : sources)
-        box->offerCopyOf(result->copyResultAction());
-    new QShortcut(QKeySequence::Copy, Combo1, Label16->copyResultAction(), &QAction::trigger, Qt::WidgetShortcut);
+    for (const Calculation& calculation : calculations_) {
+        for (const Calculation::Input& input : calculation.inputs) {
+            input.box->offerCopyOf(calculation.result->copyResultAction());
+            connect(input.box, &NumberBox::copyResultAsked, this,
+                    [this, &calculation, box = input.box] { copyResult(calculation, box); });
+        }
+        connect(calculation.result, &ResultLabel::copied, this,
+                [this](const QString& text) { announcer_->sayNow(u"Kopioitu "_s + text); });
+    }
+    new QShortcut(QKeySequence::Copy, Combo1, this, [this] { copyResult(calculations_[weightRow], Combo1); },
+                  Qt::WidgetShortcut);
+}
+
+// The desktop's keys for what the pointer would show: Ctrl+F1 for the tool
+// tip of the control with the focus, Shift+F1 for "What's This?", and
+// Shift+F10 for its context menu, where the Menu key would open it.
+void Form1::offerKeys()
+{
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_F1), QKeySequence(QKeySequence::WhatsThis)})
+        new QShortcut(keys, this, this, &Form1::explainFocusedControl);
+    new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, this, &Form1::openContextMenuOfFocus);
 }
 
 void Form1::createMenu()
@@ -297,73 +313,132 @@ void Form1::connectEvents()
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
 }
 
-void Form1::Text1_Change() { showImpactSpeed(); }
-void Form1::Text2_Change() { showBrakingSpeed(); }
-void Form1::Check1_Click() { showBrakingSpeed(); }
-void Form1::Text3_Change() { showBloodAlcohol(); }
-void Form1::Text4_Change() { showBloodAlcohol(); }
-void Form1::Option1_Click() { showBloodAlcohol(); }
-void Form1::Option2_Click() { showBloodAlcohol(); }
-void Form1::Text5_Change() { showFallTime(); }
-void Form1::Text6_Change() { showWeight(); }
+void Form1::Text1_Change() { recompute(calculations_[impactRow]); }
+void Form1::Text2_Change() { recompute(calculations_[brakingRow]); }
+void Form1::Check1_Click() { recompute(calculations_[brakingRow]); }
+void Form1::Text3_Change() { recompute(calculations_[alcoholRow]); }
+void Form1::Text4_Change() { recompute(calculations_[alcoholRow]); }
+void Form1::Option1_Click() { recompute(calculations_[alcoholRow]); }
+void Form1::Option2_Click() { recompute(calculations_[alcoholRow]); }
+void Form1::Text5_Change() { recompute(calculations_[fallTimeRow]); }
+void Form1::Text6_Change() { recompute(calculations_[weightRow]); }
 // A screen reader says nothing of a body picked while the list is closed,
 // so the weight is announced with the body it is for.
-void Form1::Combo1_Click()
+void Form1::Combo1_Click() { recompute(calculations_[weightRow], Combo1->currentText()); }
+
+void Form1::recompute(const Calculation& calculation, const QString& choice)
 {
-    showWeight();
-    announcer_->announceChoice(Combo1->currentText());
+    present(calculation.run(), calculation, choice);
 }
 
-void Form1::showImpactSpeed()
+// Each reason an input stands in the way of a result, in the user's words,
+// for its box and under its stale result.
+QString Form1::messageFor(calculators::Cause cause) const
 {
-    present(calculators::impactSpeed(textOf(Text1), separator_), Label3, {Text1});
-}
-
-void Form1::showBrakingSpeed()
-{
-    present(calculators::brakingSpeed(textOf(Text2), valueOf(Check1), separator_), Label4, {Text2});
-}
-
-void Form1::showBloodAlcohol()
-{
-    present(calculators::bloodAlcohol(textOf(Text3), textOf(Text4), sexOf(Option1, Option2), separator_), Label9,
-            {Text3, Text4});
-}
-
-void Form1::showFallTime()
-{
-    present(calculators::fallTime(textOf(Text5), separator_), Label11, {Text5});
-}
-
-void Form1::showWeight()
-{
-    present(calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_), Label16, {Text6});
+    using enum calculators::Cause;
+    switch (cause) {
+    case NotANumber:
+        return u"Virheellinen luku"_s;
+    case OtherSeparator:
+        return separator_ == u',' ? u"Virheellinen luku (desimaalierotin on pilkku)"_s
+                                  : u"Virheellinen luku (desimaalierotin on piste)"_s;
+    case NumberTooLarge:
+        return u"Luku on liian suuri"_s;
+    case ResultTooLarge:
+        return u"Tulos on liian suuri"_s;
+    case DivisionByZero:
+        return u"Jako nollalla"_s;
+    case Negative:
+        return u"Arvo ei voi olla negatiivinen"_s;
+    case NotStartingWithDigit:
+        return u"Luvun pitää alkaa numerolla"_s;
+    case Missing:
+        return u"Arvo puuttuu"_s;
+    case Zero:
+        return u"Arvon pitää olla suurempi kuin 0"_s;
+    }
+    return {};
 }
 
 // Every run leaves the result current, with how it was reached, or stale,
 // with every reason its boxes give, and each box marked exactly as far as its
 // own text, or the failure, calls for.
-void Form1::present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs)
+void Form1::present(const calculators::Outcome& outcome, const Calculation& calculation, const QString& choice)
 {
     std::vector<std::u16string> texts;
-    for (const NumberBox* box : inputs)
-        texts.push_back(textOf(box));
+    for (const Calculation::Input& input : calculation.inputs)
+        texts.push_back(textOf(input.box));
     const auto reasons = calculators::reasons(outcome, texts, separator_);
     QStringList whyStale;
     auto reason = reasons.begin();
-    for (NumberBox* box : inputs) {
+    for (const Calculation::Input& input : calculation.inputs) {
         const QString message = *reason ? messageFor(**reason) : QString();
-        box->showMessage(*reason && calculators::marksItsBox(**reason) ? message : QString());
+        input.box->showMessage(*reason && calculators::marksItsBox(**reason) ? message : QString());
         if (*reason)
-            whyStale << box->caption() + u": "_s + message;
+            whyStale << input.box->caption() + u": "_s + message;
         ++reason;
     }
 
+    ResultLabel* result = calculation.result;
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
-        result->showResult(QString::fromStdU16String(shown->caption), QString::fromStdU16String(shown->explanation));
-        announcer_->announce(result, result->caption());
+        result->showResult(fromStd(shown->caption), fromStd(shown->explanation));
+        const QString caveat = calculation.caveat ? calculation.caveat() : QString();
+        announcer_->announce(result, caveat.isEmpty() ? result->caption() : result->caption() + u", "_s + caveat,
+                             choice);
     } else {
         result->showStale(whyStale);
-        announcer_->announce(result, whyStale.value(0));
+        announcer_->announce(result, whyStale.value(0), choice);
     }
+}
+
+const Form1::Calculation* Form1::calculationOf(const QWidget* control) const
+{
+    for (const Calculation& calculation : calculations_) {
+        const auto& choices = calculation.choices;
+        const bool isChoice = std::find(choices.begin(), choices.end(), control) != choices.end();
+        const bool isInput = std::any_of(calculation.inputs.begin(), calculation.inputs.end(),
+                                         [control](const Calculation::Input& input) { return input.box == control; });
+        if (isChoice || isInput)
+            return &calculation;
+    }
+    return nullptr;
+}
+
+// What the pointer would show of the control with the focus and its result:
+// the control's own message, then how the result was reached or why it is
+// out of date, and before any run, how it will be worked out.
+void Form1::explainFocusedControl()
+{
+    QWidget* control = focusWidget();
+    const Calculation* calculation = calculationOf(control);
+    if (calculation == nullptr)
+        return;
+    QStringList lines;
+    if (const auto* box = qobject_cast<const NumberBox*>(control); box != nullptr && !box->tipText().isEmpty())
+        lines << box->tipText();
+    const QString explanation = calculation->result->explanation();
+    lines << (explanation.isEmpty() ? calculation->formula() : explanation);
+    showTipAskedByKey(control, lines.join(u'\n'));
+}
+
+void Form1::openContextMenuOfFocus()
+{
+    QWidget* control = focusWidget();
+    if (control == nullptr)
+        return;
+    const QPoint below(0, control->height());
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, below, control->mapToGlobal(below));
+    QApplication::sendEvent(control, &event);
+}
+
+void Form1::copyResult(const Calculation& calculation, QWidget* askedAt)
+{
+    const QString whyNot = calculation.result->whyNotCopied();
+    if (whyNot.isEmpty()) {
+        calculation.result->copyResultAction()->trigger();
+        return;
+    }
+    const QString refusal = u"Ei kopioitu: "_s + whyNot;
+    showTipAskedByKey(askedAt, refusal);
+    announcer_->sayNow(refusal);
 }

@@ -4,7 +4,8 @@
 
 #include <QMainWindow>
 
-#include <initializer_list>
+#include <functional>
+#include <vector>
 
 class Announcer;
 class QAction;
@@ -29,7 +30,25 @@ public:
     // The menu commands; what they do belongs to the program that owns the window.
     [[nodiscard]] QAction* quitCommand() const { return quitti; }
     [[nodiscard]] QAction* aboutCommand() const { return ifo; }
+    // The list the program fills with the bodies at start-up.
     [[nodiscard]] QComboBox* bodyList() const { return Combo1; }
+
+    // One calculation as the window holds it: the controls it reads, in the
+    // order it reads them, and the label it writes.
+    struct Calculation {
+        struct Input {
+            QLabel* caption;
+            NumberBox* box;
+        };
+        QLabel* heading;
+        std::vector<Input> inputs;
+        std::vector<QWidget*> choices; // its controls other than boxes
+        ResultLabel* result;
+        std::function<calculators::Outcome()> run;
+        std::function<QString()> formula;  // how the result is worked out, said before any run
+        std::function<QString()> caveat{}; // said with a result the user may take for another
+    };
+    [[nodiscard]] const std::vector<Calculation>& calculations() const { return calculations_; }
 
 private slots:
     void Text1_Change();
@@ -43,26 +62,31 @@ private slots:
     void Text6_Change();
     void Combo1_Click();
 
+    void explainFocusedControl();
+    void openContextMenuOfFocus();
+
 private:
     void createControls();
+    void describeCalculations();
     void placeControls();
     [[nodiscard]] QRect mirroredIfRightToLeft(const QRect& area) const;
     void setFocusOrder();
     void introduceInputs();
     void offerResultsForCopying();
+    void offerKeys();
     void createMenu();
     void connectEvents();
     void offerNoMaximizing();
 
-    void showImpactSpeed();
-    void showBrakingSpeed();
-    void showBloodAlcohol();
-    void showFallTime();
-    void showWeight();
-    void present(const calculators::Outcome& outcome, ResultLabel* result, std::initializer_list<NumberBox*> inputs);
+    void recompute(const Calculation& calculation, const QString& choice = {});
+    void present(const calculators::Outcome& outcome, const Calculation& calculation, const QString& choice);
+    void copyResult(const Calculation& calculation, QWidget* askedAt);
+    [[nodiscard]] const Calculation* calculationOf(const QWidget* control) const;
+    [[nodiscard]] QString messageFor(calculators::Cause cause) const;
 
     char16_t separator_;
     Announcer* announcer_ = nullptr;
+    std::vector<Calculation> calculations_;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -71,7 +71,7 @@ void NumberBox::changeEvent(QEvent* event)
 // asked for, so that typing pays nothing for it. A text that is not a number
 // always follows its message, so a pasted "<b>5" never starts a tool tip,
 // where it would be taken for markup.
-QString NumberBox::toolTipText() const
+QString NumberBox::tipText() const
 {
     if (!isCut())
         return message_;
@@ -82,7 +82,7 @@ bool NumberBox::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QLineEdit::event(event);
-    const QString tip = toolTipText();
+    const QString tip = tipText();
     if (tip.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -103,12 +103,11 @@ void NumberBox::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
-// Copy with nothing to copy takes the result instead; a result that is not
-// current is not the answer, and its action stays disabled.
+// Copy with nothing to copy asks for the result instead.
 void NumberBox::keyPressEvent(QKeyEvent* event)
 {
     if (event == QKeySequence::Copy && !hasSelectedText() && copyResult_ != nullptr) {
-        copyResult_->trigger();
+        emit copyResultAsked();
         event->accept();
         return;
     }

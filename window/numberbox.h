@@ -30,7 +30,8 @@ public:
     [[nodiscard]] QString caption() const { return caption_; }
 
     // The result of the box's calculation can be copied from the box: the
-    // last item of its context menu, and Copy with nothing selected.
+    // last item of its context menu, and Copy with nothing selected, which
+    // asks for it with copyResultAsked().
     void offerCopyOf(QAction* copyResult) { copyResult_ = copyResult; }
 
     // An empty message clears the mark.
@@ -41,6 +42,11 @@ public:
     [[nodiscard]] QString shownText() const;
     // The text is wider than the room the box has for it.
     [[nodiscard]] bool isCut() const;
+    // What the box's tool tip says: its message, and its text whole where cut.
+    [[nodiscard]] QString tipText() const;
+
+signals:
+    void copyResultAsked();
 
 protected:
     bool event(QEvent* event) override;
@@ -61,7 +67,6 @@ private:
     [[nodiscard]] QRect textClip() const;
     [[nodiscard]] QRect lineRect() const;
     [[nodiscard]] int textAdvance() const;
-    [[nodiscard]] QString toolTipText() const;
     void applyLook();
     void showWholeTextWhileCut();
     void paintCutText();

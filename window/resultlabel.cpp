@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 #include <algorithm>
@@ -101,10 +102,56 @@ qsizetype ResultLabel::figureLength() const
     return blank < 0 ? caption_.size() : blank;
 }
 
+QString ResultLabel::explanation() const
+{
+    if (state_ == State::Untouched)
+        return {};
+    return isCut() || state_ == State::Stale ? toolTip() : caption_ + u'\n' + description_;
+}
+
+QString ResultLabel::whyNotCopied() const
+{
+    switch (state_) {
+    case State::Untouched:
+        return u"tulosta ei ole vielä laskettu"_s;
+    case State::Stale:
+        return u"tulos on vanhentunut"_s;
+    case State::Current:
+        break;
+    }
+    return {};
+}
+
 void ResultLabel::copyResult()
 {
     if (state_ == State::Current)
-        QGuiApplication::clipboard()->setText(caption_.left(figureLength()));
+        copy(caption_.left(figureLength()));
+}
+
+void ResultLabel::copy(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    emit copied(text);
+}
+
+// The selection as the caption has it: one that reaches the ellipsis of a
+// cut caption takes in all that the ellipsis stands for, but the figure a
+// double click chose, which ends at its unit. Nothing travels with an
+// ellipsis or in pieces.
+QString ResultLabel::selectedCaption() const
+{
+    const qsizetype start = selectionStart();
+    if (!isCut() || start + selectedText().size() < text().size())
+        return selectedText();
+    return caption_.mid(start, figureSelected_ ? figureLength() - start : -1);
+}
+
+// What a selection offers to a middle click, where the window system has one.
+void ResultLabel::offerSelection()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard->supportsSelection() && hasSelectedText())
+        clipboard->setText(selectedCaption(), QClipboard::Selection);
 }
 
 // The result first, then what any selectable text offers, in Qt's own words.
@@ -114,12 +161,16 @@ void ResultLabel::contextMenuEvent(QContextMenuEvent* event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(copyResult_);
     menu->addSeparator();
-    QAction* copy = menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this,
-                                    [this] { QGuiApplication::clipboard()->setText(selectedText()); });
-    copy->setEnabled(hasSelectedText());
+    QAction* copySelection = menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this,
+                                             [this] { copy(selectedCaption()); });
+    copySelection->setEnabled(hasSelectedText());
     menu->addSeparator();
     menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this,
-                    [this] { setSelection(0, static_cast<int>(text().size())); });
+                    [this] {
+                        setSelection(0, static_cast<int>(text().size()));
+                        figureSelected_ = false;
+                        offerSelection();
+                    });
     menu->popup(event->globalPos());
     event->accept();
 }
@@ -129,6 +180,32 @@ void ResultLabel::contextMenuEvent(QContextMenuEvent* event)
 void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        setSelection(0, static_cast<int>(std::min(text().size(), figureLength())));
+        figureSelected_ = true;
+        offerSelection();
+    }
+}
+
+void ResultLabel::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() == Qt::LeftButton)
-        setSelection(0, static_cast<int>(isCut() ? text().size() : figureLength()));
+        figureSelected_ = false;
+    QLabel::mousePressEvent(event);
+}
+
+void ResultLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    offerSelection();
+}
+
+void ResultLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::Copy && hasSelectedText()) {
+        copy(selectedCaption());
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }

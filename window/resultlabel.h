@@ -37,14 +37,29 @@ public:
     // The whole caption, also when the label shows it cut.
     [[nodiscard]] QString caption() const { return caption_; }
 
+    // How the result was reached, or why it is out of date: the caption and
+    // its description, as a user who cannot point at it is told. Empty
+    // while untouched.
+    [[nodiscard]] QString explanation() const;
+
     // Puts the figure of a current result, without its unit, on the
     // clipboard; disabled while the result is not current.
     [[nodiscard]] QAction* copyResultAction() const { return copyResult_; }
+    // Why the result is not there to copy, in words that follow "Ei
+    // kopioitu: "; empty while it is current.
+    [[nodiscard]] QString whyNotCopied() const;
+
+signals:
+    // `text` was just put on the clipboard.
+    void copied(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void showCaption(const QString& caption);
@@ -52,6 +67,9 @@ private:
     void setState(State state);
     void applyLook();
     void copyResult();
+    void copy(const QString& text);
+    void offerSelection();
+    [[nodiscard]] QString selectedCaption() const;
     [[nodiscard]] bool isCut() const { return text() != caption_; }
     [[nodiscard]] qsizetype figureLength() const;
 
@@ -61,5 +79,6 @@ private:
     Qt::Alignment start_ = Qt::AlignLeft;
     QAction* copyResult_;
     State state_ = State::Untouched;
+    bool figureSelected_ = false;
     bool applyingLook_ = false;
 };
