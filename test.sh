@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vemparo and runs every test. Safe to run again.
-# Needs no display: the window tests run on Qt's offscreen platform.
+# Needs no display: the window tests run on Qt's offscreen platform, and those
+# that depend on text metrics again on an X server each starts for itself (Xvfb).
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 
 install_build_depends
