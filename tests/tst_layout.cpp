@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -20,7 +21,11 @@ private slots:
         program_->show();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
-    void cleanup() { program_.reset(); }
+    void cleanup()
+    {
+        program_.reset();
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    }
 
     void controlStandsInPlace_data()
     {
@@ -74,6 +79,31 @@ private slots:
         QCOMPARE(window().centralWidget()->size(), QSize(4905 / 15, 4680 / 15));
         QCOMPARE(window().centralWidget()->y(), window().menuBar()->height());
         QCOMPARE(window().minimumSize(), window().maximumSize());
+        QVERIFY(!window().windowFlags().testFlag(Qt::WindowMaximizeButtonHint)); // it would do nothing
+    }
+
+    // Right to left, every control stands where a layout would mirror it,
+    // and a cut number still reads from its beginning to its ellipsis.
+    void mirrorsRightToLeft()
+    {
+        const auto cutNumbers = [this] {
+            window().findChild<QLineEdit*>(u"Text4"_s)->setText(u"105,5"_s);
+            window().findChild<QLineEdit*>(u"Text1"_s)->setText(u"1000000"_s);
+            return QList{window().findChild<QWidget*>(u"Text4"_s)->grab().toImage(),
+                         window().findChild<QWidget*>(u"Label3"_s)->grab().toImage()};
+        };
+        const QRect client = window().centralWidget()->rect();
+        QMap<QString, QRect> mirrored;
+        for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            mirrored.insert(control->objectName(), QStyle::visualRect(Qt::RightToLeft, client, control->geometry()));
+        const QList<QImage> leftToRight = cutNumbers();
+
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        init();
+        for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(control->geometry(), mirrored.value(control->objectName()));
+        noControlsOverlap();
+        QCOMPARE(cutNumbers(), leftToRight);
     }
 
     // Only Label9 and Option2 were drawn overlapping, by one pixel row.

@@ -531,6 +531,10 @@ private slots:
         QTest::newRow("many digits in the weight box") << "Text6" << "123456789" << true << true;
         QTest::newRow("many digits set while away") << "Text6" << "70,123456789" << false << true;
         QTest::newRow("105,5 in the wide height box") << "Text1" << "105,5" << true << false;
+        QTest::newRow("1234 in the narrow mass box") << "Text4" << "1234" << true << true;
+        QTest::newRow("0,001 in the narrow mass box") << "Text4" << "0,001" << true << true;
+        QTest::newRow("123456789,123 in the narrow mass box") << "Text4" << "123456789,123" << true << true;
+        QTest::newRow("3000 digits pasted into the weight box") << "Text6" << u"0,"_s + QString(2998, u'7') << false << true;
     }
 
     // A box never shows a tail ("5,5") or a shorter number ("105") alone:
@@ -554,8 +558,18 @@ private slots:
             target->setFocus();
         }
         const QString whole = cut ? text : QString();
-        const auto* beside = window().findChild<TextTip*>(box + u"Whole"_s);
+        auto* beside = window().findChild<TextTip*>(box + u"Whole"_s);
         QCOMPARE(beside != nullptr && beside->isVisible() ? beside->text() : QString(), whole);
+        if (cut) {
+            // The note paints the whole number on one line where the window
+            // has room for it, and never reaches past the window.
+            QVERIFY(window().rect().contains(beside->geometry()));
+            const qreal advance = QFontMetricsF(beside->font()).horizontalAdvance(text);
+            const QRectF ink = inkInside(beside, beside->palette().color(QPalette::ToolTipBase));
+            if (advance < window().width() / 2)
+                QVERIFY2(qAbs(ink.width() - advance) <= 2.5 && ink.height() <= QFontMetricsF(beside->font()).height(),
+                         qPrintable(QDebug::toString(ink) + u" for an advance of "_s + QString::number(advance)));
+        }
         QCOMPARE(shownToolTip(target), whole);
         QVERIFY2(piecesOutside(target, -1).isEmpty(), qPrintable(piecesOutside(target, -1)));
 
@@ -755,6 +769,7 @@ private slots:
         QTest::newRow("a stale result's menu") << comma << L{"Text1=20", "Text1=20 m"} << "menu Label3" << "" << "";
         QTest::newRow("an untouched result's menu") << comma << L{} << "menu Label11" << "" << "";
         QTest::newRow("a box's menu") << comma << L{"Text2=25"} << "menu Text2" << "65" << "";
+        QTest::newRow("a box's menu, opened by keys") << comma << L{"Text2=25"} << "shift+F10 Text2" << "65" << "";
         QTest::newRow("a stale result's box's menu") << comma << L{"Text5=20", "Text5=-5"} << "menu Text5" << ""
                                                      << "";
         QTest::newRow("copy in the box") << comma << L{"Text1=20"} << "copy Text1" << "64,1872" << "";
@@ -797,7 +812,7 @@ private slots:
         for (const QString& step : steps)
             take(step);
         // Where the window system has a selection, a result selected offers exactly what a copy takes.
-        if (QApplication::clipboard()->supportsSelection() && steps.last().contains(u"Label"_s))
+        if (QApplication::clipboard()->supportsSelection() && !steps.isEmpty() && steps.last().contains(u"Label"_s))
             QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), copied);
         const QString sentinel = u"sentinel"_s;
         QApplication::clipboard()->setText(sentinel);
@@ -808,7 +823,7 @@ private slots:
             target->setFocus();
             QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
         } else {
-            const QStringList items = rightClick(target);
+            const QStringList items = words[0] == u"shift+F10"_s ? contextMenuByKeys(target) : rightClick(target);
             const bool onResult = qobject_cast<ResultLabel*>(target) != nullptr;
             if (onResult)
                 QCOMPARE(items, (QStringList{u"Kopioi tulos"_s, u"-"_s, u"Kopioi"_s, u"-"_s, u"Valitse kaikki"_s}));
@@ -864,6 +879,69 @@ private slots:
         QCOMPARE(after(u"pick Merkurius"_s), heard(u"Merkurius, 28 kg"_s));
         QCOMPARE(after(u"pick Mars"_s), heard(u"Mars, 28 kg"_s)); // the same weight on another body
         QVERIFY(spoken.isEmpty());
+    }
+
+    void keysExplainTheFocusedControl_data()
+    {
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("tip"); // lines joined with "|"
+
+        const QKeySequence ctrlF1(Qt::CTRL | Qt::Key_F1);
+        const QKeySequence shiftF1(Qt::SHIFT | Qt::Key_F1);
+        using L = QStringList;
+        const QChar comma(u',');
+        const QChar point(u'.');
+        QTest::newRow("before any run") << comma << L{} << "Text1" << ctrlF1 << "√(206 · h) km/h";
+        QTest::newRow("before any run, wet") << point << L{} << "Check1" << shiftF1
+                                             << "13 · √L km/h (√L pyöristetty neljään desimaaliin)";
+        QTest::newRow("current") << comma << L{"Text1=20"} << "Text1" << ctrlF1
+                                 << "64,1872 km/h|√(206 · h) km/h, h = 20 m";
+        QTest::newRow("current fall time, point") << point << L{"Text5=2.5"} << "Text5" << shiftF1
+                                                  << "0.7071 s|√(h / 5) s, h = 2.5 m";
+        QTest::newRow("stale, the box's own message first") << comma << L{"Text5=20", "Text5=20x"} << "Text5"
+            << shiftF1 << "Virheellinen luku|Vanhentunut tulos|Putoamiskorkeus(m): Virheellinen luku";
+        QTest::newRow("stale, from a neighbour") << comma << L{"Text3=abc"} << "Text4" << ctrlF1
+            << "Vanhentunut tulos|Juotu määrä(g): Virheellinen luku|Henkilön massa(kg): Arvon pitää olla suurempi kuin 0";
+        QTest::newRow("an option") << comma << L{"Text3=40", "Text4=80", "click Option1"} << "Option2" << ctrlF1
+            << "0,6667 promillea|A / (m · r) promillea, A = 40 g, m = 80 kg, r = 0,75 (mies)|"
+               "Arvio suurimmasta pitoisuudesta: alkoholin palamista ei ole otettu huomioon.";
+        QTest::newRow("the body list") << comma << L{"Text6=70", "pick Kuu"} << "Combo1" << ctrlF1
+                                       << "11,9 kg|m · k kg, m = 70 kg, k = 0,17 (Kuu)";
+        QTest::newRow("a cut box") << comma << L{"Text3=40", "Text4=105,5"} << "Text4" << ctrlF1
+            << "105,5|0,5745 promillea|A / (m · r) promillea, A = 40 g, m = 105,5 kg, r = 0,66 (sukupuolta ei valittu)|"
+               "Arvio suurimmasta pitoisuudesta: alkoholin palamista ei ole otettu huomioon.";
+    }
+
+    // What the pointer would show, for a user of the keyboard: a tip at the
+    // control that stays when the key is let go, and goes at Escape, at a key
+    // that edits and when the focus moves on.
+    void keysExplainTheFocusedControl()
+    {
+        QFETCH(QChar, separator);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, control);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, tip);
+
+        if (separator != u',')
+            startProgram(separator.unicode());
+        for (const QString& step : steps)
+            take(step);
+        auto* target = this->control<QWidget>(qPrintable(control));
+        const auto shown = [&] {
+            target->setFocus();
+            QTest::keySequence(target, keys);
+            return QToolTip::isVisible() ? QToolTip::text().replace(u'\n', u'|') : QString();
+        };
+        QCOMPARE(shown(), tip);
+        for (const auto key : {Qt::Key_Escape, Qt::Key_Tab, qobject_cast<QLineEdit*>(target) ? Qt::Key_1 : Qt::Key_Space}) {
+            QCOMPARE(shown(), tip);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QTRY_VERIFY(!QToolTip::isVisible());
+        }
     }
 
     void menuHoldsQuitThenAbout()
@@ -941,6 +1019,20 @@ private:
         return {};
     }
 
+    // Where anything but `background` is painted inside the widget's frame, in its own pixels.
+    static QRectF inkInside(QWidget* widget, const QColor& background)
+    {
+        const QImage image = widget->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const int frame = qCeil(2 * ratio);
+        QRect ink;
+        for (int y = frame; y < image.height() - frame; ++y)
+            for (int x = frame; x < image.width() - frame; ++x)
+                if (contrast(image.pixelColor(x, y), background) > 1.5)
+                    ink |= QRect(x, y, 1, 1);
+        return {ink.x() / ratio, ink.y() / ratio, ink.width() / ratio, ink.height() / ratio};
+    }
+
     // The WCAG contrast ratio, from 1 to 21.
     static double contrast(const QColor& a, const QColor& b)
     {
@@ -990,6 +1082,18 @@ private:
     {
         const QPoint point = target->mapTo(&window(), QPoint(4, target->height() / 2));
         QTest::mouseClick(window().windowHandle(), Qt::RightButton, {}, point);
+        return itemsOfMenuOpen();
+    }
+
+    QStringList contextMenuByKeys(QWidget* target)
+    {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+        return itemsOfMenuOpen();
+    }
+
+    static QStringList itemsOfMenuOpen()
+    {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr)
             return {u"no menu"_s};

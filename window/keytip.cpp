@@ -9,22 +9,22 @@ namespace {
 
 bool isModifier(int key) { return key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock; }
 
-// Takes the release of the key that asked for the tip, before the tip sees it.
-class KeyReleaseSwallower : public QObject {
+// A tool tip here hides when the pointer or the focus moves, not at a key:
+// one asked for with a key hides at the next key but a modifier, Escape or
+// one that edits, as a user of the keyboard expects.
+class HideAtNextKey : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
-        const bool press = event->type() == QEvent::KeyPress;
-        if (!press && event->type() != QEvent::KeyRelease)
-            return false;
-        if (isModifier(static_cast<QKeyEvent*>(event)->key()))
-            return false;
-        qApp->removeEventFilter(this);
-        deleteLater();
-        return !press;
+        if (event->type() == QEvent::KeyPress && !isModifier(static_cast<QKeyEvent*>(event)->key())) {
+            QToolTip::hideText();
+            qApp->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
     }
 };
 
@@ -33,5 +33,5 @@ protected:
 void showTipAskedByKey(QWidget* control, const QString& text)
 {
     QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
-    qApp->installEventFilter(new KeyReleaseSwallower(qApp));
+    qApp->installEventFilter(new HideAtNextKey(qApp));
 }

@@ -4,7 +4,6 @@ class QString;
 class QWidget;
 
 // Shows `text` as a tool tip at `control`, for a user who asked with a key
-// rather than by pointing: it stays when that key is let go, where a tool tip
-// hides at any key but a modifier. The next key pressed, the focus moving on
-// or Escape hide it, as they hide any tool tip.
+// rather than by pointing: the next key pressed hides it, Escape or one that
+// edits, and so does the focus moving on.
 void showTipAskedByKey(QWidget* control, const QString& text);

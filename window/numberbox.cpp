@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -217,8 +218,9 @@ void NumberBox::paintCutText()
     painter.setPen(palette().color(QPalette::Text));
     // A number reads left to right, and its ellipsis follows it, in any window.
     painter.setLayoutDirection(Qt::LeftToRight);
+    // At the baseline QLineEdit's own text layout takes, which a whole-pixel ascent misses at some scales.
     const QRect line = lineRect();
-    painter.drawText(QPoint(line.left(), line.top() + fontMetrics().ascent()), shownText());
+    painter.drawText(QPointF(line.left(), line.top() + QFontMetricsF(font(), this).ascent()), shownText());
 }
 
 // QLineEdit scrolls a text wider than its line to keep the cursor in sight

@@ -23,7 +23,6 @@ ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
     , copyResult_(new QAction(u"Kopioi tulos"_s, this))
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setLayoutDirection(Qt::LeftToRight);
     copyResult_->setEnabled(false);
     connect(copyResult_, &QAction::triggered, this, &ResultLabel::copyResult);
 }

@@ -17,8 +17,6 @@ class QAction;
 // the room starts on, so a longer caption grows away from it and nothing
 // else moves. A caption wider than the room is cut with an ellipsis; the
 // tool tip then begins with it whole, and a screen reader reads it whole.
-// A result reads left to right, figure then unit, whatever the window's
-// direction.
 class ResultLabel : public QLabel {
     Q_OBJECT
 
