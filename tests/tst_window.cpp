@@ -495,6 +495,16 @@ private slots:
         for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
             labelledBy << label->object()->objectName() + u'=' + label->text(QAccessible::Name);
         QCOMPARE(labelledBy, caption.isEmpty() ? QStringList() : QStringList{caption + u'=' + name});
+        // The body list tells its value and whether its popup is open, and
+        // asking makes no popup.
+        if (input == u"Combo1"_s) {
+            QCOMPARE(accessible->text(QAccessible::Value), shown);
+            QCOMPARE(std::pair(accessible->childCount(), bool(accessible->state().expanded)), std::pair(0, false));
+            QVERIFY(window().bodyList()->findChild<QAbstractItemView*>() == nullptr);
+            window().bodyList()->showPopup();
+            QCOMPARE(std::pair(accessible->childCount(), bool(accessible->state().expanded)), std::pair(1, true));
+            window().bodyList()->hidePopup();
+        }
         // A screen reader ignores a part, such as the body list's popup, that
         // its parent does not count among its children.
         window().bodyList()->view(); // the popup, made when first asked for

@@ -173,22 +173,23 @@ public:
         return type == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(type);
     }
 
-    // The popup list, which names the list box as its parent.
-    [[nodiscard]] int childCount() const override { return 1; }
+    // The popup list, which names the list box as its parent, once it exists:
+    // QComboBox::view() would make it, and a query must change nothing.
+    [[nodiscard]] int childCount() const override { return popupList() != nullptr ? 1 : 0; }
     [[nodiscard]] QAccessibleInterface* child(int index) const override
     {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+        return index == 0 && popupList() != nullptr ? QAccessible::queryAccessibleInterface(popupList()) : nullptr;
     }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+        return child != nullptr && child->object() == popupList() && popupList() != nullptr ? 0 : -1;
     }
 
     [[nodiscard]] QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.expandable = true;
-        state.expanded = list()->view()->isVisible();
+        state.expanded = popupList() != nullptr && popupList()->isVisible();
         return state;
     }
 
@@ -197,7 +198,7 @@ public:
     {
         if (action != showMenuAction() && action != pressAction())
             return;
-        if (list()->view()->isVisible())
+        if (popupList() != nullptr && popupList()->isVisible())
             list()->hidePopup();
         else
             list()->showPopup();
@@ -235,6 +236,7 @@ public:
 
 private:
     [[nodiscard]] QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    [[nodiscard]] QAbstractItemView* popupList() const { return list()->findChild<QAbstractItemView*>(); }
 };
 
 QAccessibleInterface* ownInterfaceFor(const QString& className, QObject* object)
