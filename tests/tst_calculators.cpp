@@ -289,6 +289,23 @@ private slots:
             << calculators::Outcome{Failed{ResultTooLarge, bothInputs}} << L{"abc", "5"} << "NotANumber -";
         QTest::newRow("an empty box") << bloodAlcohol(u"", u"80") << L{"", "80"} << "Missing -";
         QTest::newRow("a result") << bloodAlcohol(u"40", u"80") << L{"40", "80"} << "- -";
+        QTest::newRow("the other separator") << bloodAlcohol(u"40", u"72.5") << L{"40", "72.5"} << "- OtherSeparator";
+        QTest::newRow("no separator helps") << bloodAlcohol(u"2.5.1", u"80") << L{"2.5.1", "80"} << "NotANumber -";
+        // Each error kind a step raises, as the failure it becomes, where every text reads.
+        using enum values::ErrorKind;
+        const std::pair<values::ErrorKind, const char*> computing[] = {
+            {TypeMismatch, "NotANumber"}, {Overflow, "ResultTooLarge"},
+            {DivisionByZero, "DivisionByZero"}, {InvalidArgument, "Negative"}};
+        for (const auto& [kind, cause] : computing)
+            QTest::addRow("computing: %s", cause) << calculators::Outcome{Failed{calculators::computingCause(kind),
+                                                                                 firstInput}}
+                                                  << L{"5"} << QString::fromLatin1(cause);
+        const std::pair<values::ErrorKind, const char*> reading[] = {
+            {TypeMismatch, "NotANumber"}, {Overflow, "NumberTooLarge"}};
+        for (const auto& [kind, cause] : reading)
+            QTest::addRow("reading: %s", cause) << calculators::Outcome{Failed{calculators::readingCause(kind),
+                                                                               firstInput}}
+                                                << L{"5"} << QString::fromLatin1(cause);
     }
 
     void reasons()

@@ -131,6 +131,8 @@ private slots:
 
         QTest::newRow("fall 20") << comma << L{"Text5=20"} << "Label11" << "2 s" << "current" << fallFormula + "20 m"
                                  << L{};
+        QTest::newRow("fall 2,5") << comma << L{"Text5=2,5"} << "Label11" << "0,7071 s" << "current"
+                                  << fallFormula + "2,5 m" << L{};
         QTest::newRow("fall 45") << comma << L{"Text5=45"} << "Label11" << "3 s" << "current" << fallFormula + "45 m"
                                  << L{};
         QTest::newRow("fall 0,0 passes its guard") << comma << L{"Text5=20", "Text5=0,0"} << "Label11" << "0 s"
@@ -572,8 +574,11 @@ private slots:
         QCOMPARE(beside != nullptr && beside->isVisible() ? beside->text() : QString(), whole);
         if (cut) {
             // The note paints the whole number on one line where the window
-            // has room for it, and never reaches past the window.
+            // has room for it, just below the box or, at the window's bottom
+            // edge, just above it, and never reaches past the window.
             QVERIFY(window().rect().contains(beside->geometry()));
+            const QRect at(target->mapTo(&window(), QPoint(0, 0)), target->size());
+            QVERIFY(beside->y() == at.bottom() + 1 || (beside->geometry().bottom() == at.top() - 1 && box == u"Text6"_s));
             const qreal advance = QFontMetricsF(beside->font()).horizontalAdvance(text);
             const QRectF ink = inkInside(beside, beside->palette().color(QPalette::ToolTipBase));
             if (advance < window().width() / 2)
@@ -599,6 +604,9 @@ private slots:
         }
         QVERIFY2(shown.size() >= 2 && shown.endsWith(u'…'), qPrintable(shown));
         QVERIFY2(text.startsWith(shown.chopped(1)), qPrintable(shown));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(target->hasFocus());
+        QCOMPARE(beside->isVisible() ? beside->text() : QString(), text); // shown again, for the same text
     }
 
     void boxLooksAsAPlainLineEditWould_data()
@@ -867,10 +875,18 @@ private slots:
         QCOMPARE(notification->role(), QAccessible::Notification);
         const auto after = [&](const QString& step) {
             take(step);
+            if (!spoken.isEmpty())
+                return u"said before the user paused"_s;
             QTest::qWait(int(announcementPause.count()));
-            return spoken.isEmpty() ? QString() : notification->text(QAccessible::Name) + u'|' + spoken.takeFirst()[0].toString();
+            if (spoken.size() > 1)
+                return u"said more than once"_s;
+            return spoken.isEmpty() ? QString()
+                                    : notification->text(QAccessible::Name) + u'|' + spoken.takeFirst()[0].toString();
         };
         const auto heard = [](const QString& text) { return text + u'|' + text; };
+        QCOMPARE(after(u"Text1=0"_s), heard(u"0 km/h"_s));
+        QCOMPARE(after(u"Text2=0"_s), heard(u"0 km/h"_s)); // each calculation remembers its own
+        QCOMPARE(after(u"Text1=1000000"_s), heard(u"14352,7001 km/h"_s)); // whole, where the label cuts it
         QCOMPARE(after(u"Text5=20"_s), heard(u"2 s"_s));
         QCOMPARE(after(u"Text5=20x"_s), heard(u"Putoamiskorkeus(m): Virheellinen luku"_s));
         QCOMPARE(after(u"Text5=20y"_s), QString()); // the same reason again
