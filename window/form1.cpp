@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -110,7 +111,6 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
     setFocusOrder();
     introduceInputs();
     offerResultsForCopying();
-    offerKeys();
     createMenu();
     connectEvents();
     offerNoMaximizing();
@@ -280,12 +280,19 @@ void Form1::offerResultsForCopying()
 
 // The desktop's keys for what the pointer would show: Ctrl+F1 for the tool
 // tip of the control with the focus, Shift+F1 for "What's This?", and
-// Shift+F10 for its context menu, where the Menu key would open it.
-void Form1::offerKeys()
+// Shift+F10 for its context menu, where the Menu key would open it. Taken as
+// keys the focused control leaves, not as shortcuts: a screen reader hears
+// a key a shortcut takes only as it is let go, and speaks a tool tip only
+// right after it has heard F1.
+void Form1::keyPressEvent(QKeyEvent* event)
 {
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_F1), QKeySequence(QKeySequence::WhatsThis)})
-        new QShortcut(keys, this, this, &Form1::explainFocusedControl);
-    new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, this, &Form1::openContextMenuOfFocus);
+    const QKeyCombination keys = event->keyCombination();
+    if (keys == (Qt::CTRL | Qt::Key_F1) || event->matches(QKeySequence::WhatsThis))
+        explainFocusedControl();
+    else if (keys == (Qt::SHIFT | Qt::Key_F10))
+        openContextMenuOfFocus();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void Form1::createMenu()

@@ -62,10 +62,13 @@ private slots:
     void Text6_Change();
     void Combo1_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
     void explainFocusedControl();
     void openContextMenuOfFocus();
 
-private:
     void createControls();
     void describeCalculations();
     void placeControls();
@@ -73,7 +76,6 @@ private:
     void setFocusOrder();
     void introduceInputs();
     void offerResultsForCopying();
-    void offerKeys();
     void createMenu();
     void connectEvents();
     void offerNoMaximizing();

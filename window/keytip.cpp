@@ -1,7 +1,10 @@
 #include "keytip.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QToolTip>
 #include <QWidget>
 
@@ -33,5 +36,26 @@ protected:
 void showTipAskedByKey(QWidget* control, const QString& text)
 {
     QToolTip::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
+    // Qt tells a screen reader nothing when a tool tip's window shows, and a
+    // screen reader speaks a tip only as it shows.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"qtooltip_label" && window->isVisible()) {
+            QAccessibleEvent shown(window, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
     qApp->installEventFilter(new HideAtNextKey(qApp));
+}
+
+void popUp(QMenu* menu, const QContextMenuEvent* event)
+{
+    menu->popup(event->globalPos());
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        return;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            menu->setActiveAction(action);
+            return;
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+class QContextMenuEvent;
+class QMenu;
 class QString;
 class QWidget;
 
@@ -7,3 +9,8 @@ class QWidget;
 // rather than by pointing: the next key pressed hides it, Escape or one that
 // edits, and so does the focus moving on.
 void showTipAskedByKey(QWidget* control, const QString& text);
+
+// Pops `menu` up where `event` asks. A menu opened with a key starts on its
+// first item, which a screen reader then says; one with no item active opens
+// in silence.
+void popUp(QMenu* menu, const QContextMenuEvent* event);

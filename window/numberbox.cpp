@@ -1,5 +1,6 @@
 #include "numberbox.h"
 
+#include "keytip.h"
 #include "looks.h"
 #include "texttip.h"
 
@@ -101,7 +102,7 @@ void NumberBox::contextMenuEvent(QContextMenuEvent* event)
         menu->addAction(copyResult_);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popUp(menu, event);
 }
 
 // Copy with nothing to copy asks for the result instead.

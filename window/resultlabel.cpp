@@ -1,6 +1,7 @@
 #include "resultlabel.h"
 
 #include "fonts.h"
+#include "keytip.h"
 #include "looks.h"
 
 #include <QAction>
@@ -170,7 +171,7 @@ void ResultLabel::contextMenuEvent(QContextMenuEvent* event)
                         figureSelected_ = false;
                         offerSelection();
                     });
-    menu->popup(event->globalPos());
+    popUp(menu, event);
     event->accept();
 }
 
