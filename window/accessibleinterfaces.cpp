@@ -1,5 +1,8 @@
 #include "accessibleinterfaces.h"
 
+#include "announcer.h"
+#include "numberbox.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -239,12 +242,16 @@ private:
     [[nodiscard]] QAbstractItemView* popupList() const { return list()->findChild<QAbstractItemView*>(); }
 };
 
-QAccessibleInterface* ownInterfaceFor(const QString& className, QObject* object)
+// By type: Qt asks with the name of the class the object is, and the
+// program's widgets are of its own classes or Qt's.
+QAccessibleInterface* ownInterfaceFor(const QString& /*className*/, QObject* object)
 {
-    if (className == u"NumberBox"_s)
-        return new AccessibleNumberBox(static_cast<QLineEdit*>(object));
-    if (className == u"QComboBox"_s && !static_cast<QComboBox*>(object)->isEditable())
-        return new AccessibleList(static_cast<QComboBox*>(object));
+    if (auto* box = qobject_cast<NumberBox*>(object))
+        return new AccessibleNumberBox(box);
+    if (auto* list = qobject_cast<QComboBox*>(object); list != nullptr && !list->isEditable())
+        return new AccessibleList(list);
+    if (auto* announcer = qobject_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;
 }
 

@@ -5,10 +5,11 @@
 // - a screen reader reads a line of text in runs of equal text attributes,
 //   and Qt's line edit reports every run as empty, so a selected "20" is read
 //   as "2" and a "0" not at all: a number box reports its text as one run;
-// - on Linux Qt names a combo box by its current item, and a screen reader
+// - Qt names a combo box by its current item, and a screen reader
 //   finds no other text to read as its value, so the list itself goes
 //   unnamed: such a list keeps its own accessible name and gives its current
 //   item as its text.
 // Everything else is told as Qt tells it for a line edit and a combo box.
+// The announcer is a notification, which screen readers speak as it shows.
 // Safe to call more than once.
 void useOwnAccessibleInterfaces();

@@ -1,7 +1,6 @@
 #include "announcer.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -11,23 +10,11 @@ namespace {
 // number be typed whole, short enough to answer a pause at once.
 constexpr std::chrono::milliseconds typingPause{500};
 
-QAccessibleInterface* notificationFor(const QString& className, QObject* object)
-{
-    if (className != u"Announcer"_s || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-}
-
 } // namespace
 
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(notificationFor);
-        return true;
-    }();
-    (void)factoryInstalled;
     hide();
     pause_.setSingleShot(true);
     pause_.setInterval(typingPause);

@@ -1,9 +1,11 @@
 #include "looks.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -78,10 +80,31 @@ QColor errorFillColour(const QPalette& palette)
     return mix(base, errorFrameColour(palette), share);
 }
 
-void setOwnColour(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor>& colour)
+OwnColour::OwnColour(QWidget* widget, QPalette::ColorRole role, Rule colourFor)
+    : widget_(widget)
+    , role_(role)
+    , colourFor_(std::move(colourFor))
 {
+    widget->installEventFilter(this);
+}
+
+void OwnColour::update()
+{
+    const std::optional<QColor> colour = colourFor_(widget_->parentWidget()->palette());
+    if (!colour && !owned_)
+        return;
+    owned_ = colour.has_value();
     QPalette own;
     if (colour)
-        own.setColor(role, *colour);
-    widget->setPalette(colour ? own : QPalette());
+        own.setColor(role_, *colour);
+    updating_ = true;
+    widget_->setPalette(colour ? own : QPalette());
+    updating_ = false;
+}
+
+bool OwnColour::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && !updating_)
+        update();
+    return false;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QPalette>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -13,7 +15,7 @@ class QWidget;
 [[nodiscard]] double contrast(const QColor& a, const QColor& b);
 
 // Text weaker than a current result's: half its contrast against the window,
-// but at least 3:1 and, where the palette's own text reaches it, 4.5:1.
+// kept between 3:1, still legible, and 4.5:1, clearly weaker than the text.
 [[nodiscard]] QColor staleTextColour(const QPalette& palette);
 
 // A red frame with at least 4.5:1 against the window.
@@ -23,6 +25,26 @@ class QWidget;
 // scheme; the box's text keeps at least 4.5:1 on it where it had that before.
 [[nodiscard]] QColor errorFillColour(const QPalette& palette);
 
-// Gives `widget` a colour of its own for `role`, or, with none, every colour
-// it inherits again, so that a later change of scheme reaches it.
-void setOwnColour(QWidget* widget, QPalette::ColorRole role, const std::optional<QColor>& colour);
+// A colour of a widget's own for one role, worked out by `colourFor` from
+// the palette the widget inherits, and again whenever that palette changes,
+// so that a change of scheme reaches it. Where `colourFor` gives none, the
+// widget inherits every colour again.
+class OwnColour : public QObject {
+public:
+    using Rule = std::function<std::optional<QColor>(const QPalette& inherited)>;
+
+    OwnColour(QWidget* widget, QPalette::ColorRole role, Rule colourFor);
+
+    // Works the colour out again, as the widget's state changed.
+    void update();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* widget_;
+    QPalette::ColorRole role_;
+    Rule colourFor_;
+    bool owned_ = false;
+    bool updating_ = false;
+};

@@ -35,8 +35,14 @@ constexpr int horizontalMargin = 2;
 
 } // namespace
 
+// The fill goes into the box's own palette, where the style looks for it;
+// the frame is drawn over the style's own, in paintEvent.
 NumberBox::NumberBox(const QString& text, QWidget* parent)
     : QLineEdit(text, parent)
+    , fill_(this, QPalette::Base,
+            [this](const QPalette& inherited) {
+                return isMarked() ? std::optional(errorFillColour(inherited)) : std::nullopt;
+            })
 {
     connect(this, &QLineEdit::textChanged, this, &NumberBox::showWholeTextWhileCut);
 }
@@ -48,26 +54,10 @@ void NumberBox::showMessage(const QString& message)
     message_ = message;
     setToolTip(message);
     setAccessibleDescription(message);
-    applyLook();
-}
-
-// The fill goes into the box's own palette, where the style looks for it;
-// the frame is drawn over the style's own, in paintEvent.
-void NumberBox::applyLook()
-{
-    applyingLook_ = true;
-    setOwnColour(this, QPalette::Base,
-                 isMarked() ? std::optional(errorFillColour(parentWidget()->palette())) : std::nullopt);
-    applyingLook_ = false;
+    fill_.update();
     update();
 }
 
-void NumberBox::changeEvent(QEvent* event)
-{
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && isMarked() && !applyingLook_)
-        applyLook();
-}
 
 // The message, and a text too wide for the box whole. Put together when
 // asked for, so that typing pays nothing for it. A text that is not a number

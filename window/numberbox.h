@@ -1,5 +1,7 @@
 #pragma once
 
+#include "looks.h"
+
 #include <QLineEdit>
 
 #include <optional>
@@ -50,7 +52,6 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -67,7 +68,6 @@ private:
     [[nodiscard]] QRect textClip() const;
     [[nodiscard]] QRect lineRect() const;
     [[nodiscard]] int textAdvance() const;
-    void applyLook();
     void showWholeTextWhileCut();
     void paintCutText();
     void paintOverCutCharacters();
@@ -76,8 +76,8 @@ private:
 
     QString caption_;
     QString message_;
+    OwnColour fill_;
     QAction* copyResult_ = nullptr;
     TextTip* wholeText_ = nullptr;
     std::optional<Place> resumeAt_;
-    bool applyingLook_ = false;
 };

@@ -22,6 +22,9 @@ ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
     : QLabel(caption, parent)
     , caption_(caption)
     , copyResult_(new QAction(u"Kopioi tulos"_s, this))
+    , look_(this, QPalette::WindowText, [this](const QPalette& inherited) {
+        return state_ == State::Stale ? std::optional(staleTextColour(inherited)) : std::nullopt;
+    })
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     copyResult_->setEnabled(false);
@@ -77,23 +80,9 @@ void ResultLabel::setState(State state)
         return;
     state_ = state;
     copyResult_->setEnabled(state == State::Current);
-    applyLook();
+    look_.update();
 }
 
-void ResultLabel::applyLook()
-{
-    applyingLook_ = true;
-    setOwnColour(this, QPalette::WindowText,
-                 state_ == State::Stale ? std::optional(staleTextColour(parentWidget()->palette())) : std::nullopt);
-    applyingLook_ = false;
-}
-
-void ResultLabel::changeEvent(QEvent* event)
-{
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && state_ == State::Stale && !applyingLook_)
-        applyLook();
-}
 
 // Every figure is written without a blank, and the unit follows one.
 qsizetype ResultLabel::figureLength() const

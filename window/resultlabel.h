@@ -1,5 +1,7 @@
 #pragma once
 
+#include "looks.h"
+
 #include <QLabel>
 #include <QStringList>
 
@@ -52,7 +54,6 @@ signals:
     void copied(const QString& text);
 
 protected:
-    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -63,7 +64,6 @@ private:
     void showCaption(const QString& caption);
     void describe(const QString& description);
     void setState(State state);
-    void applyLook();
     void copyResult();
     void copy(const QString& text);
     void offerSelection();
@@ -76,7 +76,7 @@ private:
     QRect room_;
     Qt::Alignment start_ = Qt::AlignLeft;
     QAction* copyResult_;
+    OwnColour look_;
     State state_ = State::Untouched;
     bool figureSelected_ = false;
-    bool applyingLook_ = false;
 };
