@@ -3,7 +3,7 @@
 # resource script and debian/changelog carry the project's id and version, and
 # that desktop-file-validate and appstreamcli find nothing to say about them.
 # lintian checks the rest of what a package holds (./package.sh).
-# cmake -D BUILD_DIR=... -D STAGING_DIR=... -D ID=... -D VERSION=...
+# cmake -D BUILD_DIR=... -D STAGING_DIR=... -D ID=... -D VERSION=... -D RELEASE_DATE=...
 #       -D ICON_SIZES_FILE=... -D RESOURCE_SCRIPT=... -D CHANGELOG=...
 #       -D DESKTOP_FILE_VALIDATE=... -D APPSTREAMCLI=... -P checkinstall.cmake
 
@@ -72,8 +72,8 @@ foreach(file_line
         "${metainfo};  <id>${ID}</id>"
         "${metainfo};  <launchable type=\"desktop-id\">${ID}.desktop</launchable>"
         "${metainfo};    <binary>vemparo</binary>"
-        "${metainfo};    <release version=\"${version}\" .*"
-        "${STAGING_DIR}/share/man/man1/vemparo.1;\\.TH VEMPARO 1 [-0-9]+ \"Vemparo ${version}\" .*"
+        "${metainfo};    <release version=\"${version}\" date=\"${RELEASE_DATE}\"/>"
+        "${STAGING_DIR}/share/man/man1/vemparo.1;\\.TH VEMPARO 1 ${RELEASE_DATE} \"Vemparo ${version}\" .*"
         "${RESOURCE_SCRIPT};.*\"FileVersion\", +\"${version}\""
         "${RESOURCE_SCRIPT};.*\"ProductVersion\", +\"${version}\"")
     list(GET file_line 0 file)
@@ -87,6 +87,18 @@ endforeach()
 file(STRINGS "${CHANGELOG}" latest_release LIMIT_COUNT 1)
 if(NOT latest_release MATCHES "^vemparo \\(${version}\\) ")
     message(SEND_ERROR "debian/changelog's latest release is not ${VERSION}: ${latest_release}")
+endif()
+# ...and its day, which the changelog writes as "Mon, 07 Dec 2026".
+file(STRINGS "${CHANGELOG}" latest_signature REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX REPLACE "^([0-9]+)-([0-9]+)-([0-9]+)$" "\\3;\\2;\\1" day_month_year "${RELEASE_DATE}")
+list(GET day_month_year 0 day)
+list(GET day_month_year 1 month)
+list(GET day_month_year 2 year)
+math(EXPR month_index "${month} - 1")
+set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET month_names ${month_index} month_name)
+if(NOT latest_signature MATCHES ", ${day} ${month_name} ${year} ")
+    message(SEND_ERROR "debian/changelog's latest release is not of ${RELEASE_DATE}: ${latest_signature}")
 endif()
 
 # Each tool has its say only when something is wrong; hints and pedantic
