@@ -22,11 +22,10 @@ inline constexpr Inputs bothInputs = firstInput | secondInput;
 // input. The first five are failures of a run past its guard. One error kind
 // of the value rules has several causes (an overflow comes from reading a
 // text, from a result, or from zero divided by zero), so the calculation,
-// which knows which step failed, names the cause. The other three say why
+// which knows which step failed, names the cause. The next three say why
 // an input's own guard turned it away.
 enum class Cause {
     NotANumber,           // an input text is no number
-    OtherSeparator,       // no number either, but would be one with the other decimal separator
     NumberTooLarge,       // an input text is a number beyond what can be read
     ResultTooLarge,       // a result, or a step on the way to it, beyond its range
     DivisionByZero,       // a divisor that reads as zero, also when the dividend is zero too
@@ -34,6 +33,7 @@ enum class Cause {
     NotStartingWithDigit, // a positive number typed after a blank, a plus sign or a separator
     Missing,              // an empty box
     Zero,                 // a text that reads as zero where only more will do
+    OtherSeparator,       // no number, but one with the other decimal separator: said of a text, never a failure's
 };
 
 // Whether a reason is pointed out on its box. Every box starts out as "0",

@@ -70,7 +70,7 @@ QString withoutColon(QString caption)
 
 std::u16string textOf(const NumberBox* box) { return box->text().toStdU16String(); }
 
-QString fromStd(std::u16string_view text) { return QString(reinterpret_cast<const QChar*>(text.data()), text.size()); }
+QString fromStd(std::u16string_view text) { return QStringView(text).toString(); }
 
 // Where each calculation stands in the table, the order of the window.
 enum : std::size_t { impactRow, brakingRow, alcoholRow, fallTimeRow, weightRow };

@@ -70,7 +70,7 @@ void TextTip::showFor(const QWidget* control, const QString& text)
     for (const QString& line : std::as_const(lines_))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     const QSize size(static_cast<int>(std::ceil(widest)) + frame,
-                     static_cast<int>(std::ceil(metrics.height() + (lines_.size() - 1) * metrics.lineSpacing())) + frame);
+                     static_cast<int>(std::ceil(metrics.height() + static_cast<qreal>(lines_.size() - 1) * metrics.lineSpacing())) + frame);
     const bool fitsBelow = size.height() <= below;
     const int top = fitsBelow || below >= above ? anchor.bottom() + 1 : anchor.top() - size.height();
     const int start = isRightToLeft() ? anchor.right() + 1 - size.width() : anchor.left();
