@@ -56,12 +56,12 @@ Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, Sex 
         // A zero divisor can only come from the mass; any other failure is the
         // quotient's, which both inputs make.
         const bool massIsZero = body.asDouble() == 0.0;
-        const std::u16string caption = blame(massIsZero ? massInput : bothInputs,
+        const std::u16string figure = blame(massIsZero ? massInput : bothInputs,
                                              massIsZero ? zeroMass : computingCause, [&] {
             const values::Tagged concentration = values::divide(grams, body, separator);
-            return values::toFixed(concentration, separator).toText(separator) + u" promillea";
+            return values::toFixed(concentration, separator).toText(separator);
         });
-        return Shown{caption,
+        return Shown{figure, u"promillea",
                      explain(bloodAlcoholFormula,
                              {term(u"A", grams.asDouble(), u" g", separator),
                               term(u"m", kilograms.asDouble(), u" kg", separator),

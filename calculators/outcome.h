@@ -47,11 +47,14 @@ struct Declined {
     friend bool operator==(const Declined&, const Declined&) = default;
 };
 
-// A new caption for the result label, and how it was reached: the formula
-// and the numbers it was worked out from.
+// A new result for the label: its figure, as the value rules write it, the
+// unit it counts, and how it was reached: the formula and the numbers it was
+// worked out from. The caption is the figure, a blank and the unit.
 struct Shown {
-    std::u16string caption;
+    std::u16string figure;
+    std::u16string_view unit;
     std::u16string explanation;
+    [[nodiscard]] std::u16string caption() const { return figure + u' ' + std::u16string(unit); }
     friend bool operator==(const Shown&, const Shown&) = default;
 };
 

@@ -48,10 +48,9 @@ void check(const Outcome& outcome, Inputs turnedAway, Inputs inputs, std::u16str
             require((failure->inputs & (failure->inputs - 1)) == 0, "a text that does not read is its own input's");
     }
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
-        const std::u16string_view caption = shown->caption;
-        require(caption.size() > unit.size() && caption.ends_with(unit), "a caption ends with its unit", caption);
-        const auto amount = fuzz::attempt(
-            [&] { return values::toNumber(caption.substr(0, caption.size() - unit.size()), separator); });
+        const std::u16string caption = shown->caption();
+        require(caption.ends_with(unit), "a caption ends with its unit", caption);
+        const auto amount = fuzz::attempt([&] { return values::toNumber(shown->figure, separator); });
         const auto* number = std::get_if<double>(&amount);
         require(number != nullptr && std::isfinite(*number) && !std::signbit(*number),
                 "a caption shows a finite amount, not negative", caption);

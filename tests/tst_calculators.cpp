@@ -45,7 +45,7 @@ QString failed(Cause cause, Inputs inputs)
 QString describe(const calculators::Outcome& outcome)
 {
     if (const auto* result = std::get_if<calculators::Shown>(&outcome))
-        return shown(QString::fromStdU16String(result->caption));
+        return shown(QString::fromStdU16String(result->caption()));
     if (const auto* failure = std::get_if<calculators::Failed>(&outcome))
         return failed(failure->cause, failure->inputs);
     return declined(std::get<calculators::Declined>(outcome).inputs);

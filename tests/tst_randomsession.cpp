@@ -322,7 +322,7 @@ private:
                                                           : calculators::Outcome{calculators::Declined{}};
         const auto* shown = std::get_if<calculators::Shown>(&outcome);
         if (shown != nullptr)
-            expected.caption = QString::fromStdU16String(shown->caption);
+            expected.caption = QString::fromStdU16String(shown->caption());
         const bool stale = expected.ran && shown == nullptr;
         const ResultLabel* label = labels_[i];
         const QString name = QString::fromLatin1(calculation.label);

@@ -54,12 +54,20 @@ Control* createControl(QWidget* parent, const char* name, const QString& text)
     return control;
 }
 
-template <typename Label = QLabel>
-Label* createLabel(QWidget* parent, const char* name, const QString& caption)
+QLabel* createLabel(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* label = createControl<Label>(parent, name, caption);
+    auto* label = createControl<QLabel>(parent, name, caption);
     label->setFont(labelFont());
     return label;
+}
+
+// Every result starts out as nothing worked out yet: zero of its unit.
+ResultLabel* createResult(QWidget* parent, const char* name, const QString& unit)
+{
+    auto* result = new ResultLabel(u"0"_s, unit, parent);
+    result->setObjectName(QLatin1StringView(name));
+    result->setFont(labelFont());
+    return result;
 }
 
 QString withoutColon(QString caption)
@@ -126,13 +134,13 @@ void Form1::createControls()
     Label1 = createLabel(client, "Label1", u"Kappaleen nopeus iskeytyessään maahan:"_s);
     Label2 = createLabel(client, "Label2", u"Putoamiskorkeus(m):"_s);
     Text1 = createControl<NumberBox>(client, "Text1", u"0"_s);
-    Label3 = createLabel<ResultLabel>(client, "Label3", u"0 km/h"_s);
+    Label3 = createResult(client, "Label3", u"km/h"_s);
 
     Label6 = createLabel(client, "Label6", u"Auton nopeus jarrutusjälkien perusteella:"_s);
     Label5 = createLabel(client, "Label5", u"Jälkien pituus(m):"_s);
     Text2 = createControl<NumberBox>(client, "Text2", u"0"_s);
     Check1 = createControl<QCheckBox>(client, "Check1", u"Märkä"_s);
-    Label4 = createLabel<ResultLabel>(client, "Label4", u"0 km/h"_s);
+    Label4 = createResult(client, "Label4", u"km/h"_s);
 
     Label7 = createLabel(client, "Label7", u"Veren alkoholipitoisuus promilleina:"_s);
     Option1 = createControl<QRadioButton>(client, "Option1", u"Mies"_s);
@@ -141,12 +149,12 @@ void Form1::createControls()
     Option2 = createControl<QRadioButton>(client, "Option2", u"Nainen"_s);
     Label10 = createLabel(client, "Label10", u"Henkilön massa(kg):"_s);
     Text4 = createControl<NumberBox>(client, "Text4", u"0"_s);
-    Label9 = createLabel<ResultLabel>(client, "Label9", u"0 promillea"_s);
+    Label9 = createResult(client, "Label9", u"promillea"_s);
 
     Label13 = createLabel(client, "Label13", u"Kuinka paljon aikaa kuluu kun kappale putoaa:"_s);
     Label12 = createLabel(client, "Label12", u"Putoamiskorkeus(m):"_s);
     Text5 = createControl<NumberBox>(client, "Text5", u"0"_s);
-    Label11 = createLabel<ResultLabel>(client, "Label11", u"0 s"_s);
+    Label11 = createResult(client, "Label11", u"s"_s);
 
     Label14 = createLabel(client, "Label14", u"Oma painosi eri planeetoilla:"_s);
     Label15 = createLabel(client, "Label15", u"Painosi(kg):"_s);
@@ -155,7 +163,7 @@ void Form1::createControls()
     Combo1 = new QComboBox(client);
     Combo1->setObjectName(u"Combo1"_s);
     Combo1->setAccessibleName(u"Taivaankappale"_s);
-    Label16 = createLabel<ResultLabel>(client, "Label16", u"0 kg"_s);
+    Label16 = createResult(client, "Label16", u"kg"_s);
 
     announcer_ = new Announcer(this);
     announcer_->setObjectName(u"announcer"_s);
@@ -388,7 +396,7 @@ void Form1::present(const calculators::Outcome& outcome, const Calculation& calc
 
     ResultLabel* result = calculation.result;
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
-        result->showResult(fromStd(shown->caption), fromStd(shown->explanation));
+        result->showResult(fromStd(shown->figure), fromStd(shown->unit), fromStd(shown->explanation));
         const QString caveat = calculation.caveat ? calculation.caveat() : QString();
         announcer_->announce(result, caveat.isEmpty() ? result->caption() : result->caption() + u", "_s + caveat,
                              choice);

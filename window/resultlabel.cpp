@@ -17,10 +17,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString captionOf(const QString& figure, const QString& unit) { return figure + u' ' + unit; }
+
+} // namespace
+
 // A result can be selected with the mouse and copied.
-ResultLabel::ResultLabel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent)
-    , caption_(caption)
+ResultLabel::ResultLabel(const QString& figure, const QString& unit, QWidget* parent)
+    : QLabel(captionOf(figure, unit), parent)
+    , figure_(figure)
+    , caption_(text())
     , copyResult_(new QAction(u"Kopioi tulos"_s, this))
     , look_(this, QPalette::WindowText, [this](const QPalette& inherited) {
         return state_ == State::Stale ? std::optional(staleTextColour(inherited)) : std::nullopt;
@@ -38,9 +45,10 @@ void ResultLabel::setRoom(const QRect& room, Qt::Alignment start)
     showCaption(caption_);
 }
 
-void ResultLabel::showResult(const QString& caption, const QString& explanation)
+void ResultLabel::showResult(const QString& figure, const QString& unit, const QString& explanation)
 {
-    if (caption != caption_)
+    figure_ = figure;
+    if (const QString caption = captionOf(figure, unit); caption != caption_)
         showCaption(caption);
     setState(State::Current);
     describe(explanation);
@@ -84,12 +92,6 @@ void ResultLabel::setState(State state)
 }
 
 
-// Every figure is written without a blank, and the unit follows one.
-qsizetype ResultLabel::figureLength() const
-{
-    const qsizetype blank = caption_.indexOf(u' ');
-    return blank < 0 ? caption_.size() : blank;
-}
 
 QString ResultLabel::explanation() const
 {
@@ -114,7 +116,7 @@ QString ResultLabel::whyNotCopied() const
 void ResultLabel::copyResult()
 {
     if (state_ == State::Current)
-        copy(caption_.left(figureLength()));
+        copy(figure_);
 }
 
 void ResultLabel::copy(const QString& text)
@@ -132,7 +134,7 @@ QString ResultLabel::selectedCaption() const
     const qsizetype start = selectionStart();
     if (!isCut() || start + selectedText().size() < text().size())
         return selectedText();
-    return caption_.mid(start, figureSelected_ ? figureLength() - start : -1);
+    return caption_.mid(start, figureSelected_ ? figure_.size() - start : -1);
 }
 
 // What a selection offers to a middle click, where the window system has one.
@@ -170,7 +172,7 @@ void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QLabel::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton) {
-        setSelection(0, static_cast<int>(std::min(text().size(), figureLength())));
+        setSelection(0, static_cast<int>(std::min(text().size(), figure_.size())));
         figureSelected_ = true;
         offerSelection();
     }

@@ -25,12 +25,13 @@ class ResultLabel : public QLabel {
 public:
     enum class State { Untouched, Current, Stale };
 
-    ResultLabel(const QString& caption, QWidget* parent);
+    // The caption is the figure, a blank and the unit.
+    ResultLabel(const QString& figure, const QString& unit, QWidget* parent);
 
     // Given once, by the window's placement; `start` is Qt::AlignLeft or Qt::AlignRight.
     void setRoom(const QRect& room, Qt::Alignment start);
 
-    void showResult(const QString& caption, const QString& explanation);
+    void showResult(const QString& figure, const QString& unit, const QString& explanation);
     // `reasons` are the lines that say why, one for each box in the way.
     void showStale(const QStringList& reasons);
     [[nodiscard]] State state() const { return state_; }
@@ -69,8 +70,8 @@ private:
     void offerSelection();
     [[nodiscard]] QString selectedCaption() const;
     [[nodiscard]] bool isCut() const { return text() != caption_; }
-    [[nodiscard]] qsizetype figureLength() const;
 
+    QString figure_;
     QString caption_;
     QString description_;
     QRect room_;
