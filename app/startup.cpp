@@ -14,7 +14,20 @@
 
 using namespace Qt::StringLiterals;
 
-void introduceProgram(QTranslator& qtTranslation)
+namespace {
+
+void installTranslation(const QString& name, const QString& folder)
+{
+    auto* translation = new QTranslator(qApp);
+    if (translation->load(name, folder))
+        QCoreApplication::installTranslator(translation);
+    else
+        delete translation;
+}
+
+} // namespace
+
+void introduceProgram()
 {
     QApplication::setApplicationName(u"Vemparo"_s);
     QApplication::setApplicationVersion(QStringLiteral(VEMPARO_VERSION));
@@ -24,32 +37,12 @@ void introduceProgram(QTranslator& qtTranslation)
     // The whole window speaks Finnish, so Qt's own texts (context menus,
     // dialog buttons, command-line help) do too, whatever the locale. Only
     // the texts: the decimal separator still follows the user's settings.
-    // Without the translation installed they stay English.
-    if (qtTranslation.load(u"qtbase_fi"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslation);
+    // Without Qt's catalogue installed they stay English. The program's own
+    // catalogue has what Qt's leaves in English.
+    installTranslation(u"qtbase_fi"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    installTranslation(u"vemparo_fi"_s, u":/translations"_s);
 }
 
-// One application object per run reads the command line, made on the window
-// system the window will use: the parts of Qt that own an option take it out
-// before the program's parser sees what is left, and Qt's start-up warnings
-// are printed once. Which part owns which option depends on the window system:
-// - on every one, Qt's application object takes -platform, -style, -reverse,
-//   -session and the rest that `--help-all` lists;
-// - on X11, the plugin takes -display, -name, -visual, -nograb and -dograb as
-//   it connects, and the application object the aliases -geometry, -title and
-//   -icon;
-// - Wayland, offscreen and the others take none of their own.
-// So the X11 options reach the parser everywhere but on X11, and it accepts
-// them there to do nothing, so that one command line serves every window
-// system. -display names an X server, so unless -platform or QT_QPA_PLATFORM
-// names a window system it chooses X11, which Qt would otherwise pass over
-// for Wayland where both are there.
-// Where Qt cannot connect to the window system, it ends the program with its
-// own message as the application object is made, whatever the command line
-// asks. With no display named at all, the object is made on the minimal
-// platform instead, which needs none: help, the version and mistakes are
-// answered as ever, and only a command line that leaves the window to open
-// is told that there is no display.
 namespace {
 
 enum class DisplayChoice { Available, Missing };
@@ -65,7 +58,7 @@ constexpr bool displayMayBeMissing = false;
 bool isSet(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
 
 // Whether the arguments hold Qt's option of this name, after one dash or two,
-// with a value after it, as Qt looks for it.
+// with a value after it, as Qt looks for it before any parser can.
 bool hasQtOption(int argc, char* argv[], std::string_view name)
 {
     for (int i = 1; i + 1 < argc; ++i) {
@@ -78,8 +71,14 @@ bool hasQtOption(int argc, char* argv[], std::string_view name)
     return false;
 }
 
-// Chooses the window system before the application object is made, by
-// setting QT_QPA_PLATFORM where the choice is the program's.
+// Qt ends the program with its own message, as the application object is
+// made, where it cannot reach the window system, whatever the command line
+// asks. With no display named at all, the object is made on the minimal
+// platform, which needs none, so that help, the version and mistakes are
+// answered as ever, and only a command line that leaves the window to open
+// is told there is no display. -display names an X server, so unless the
+// window system is named it chooses X11, which Qt would otherwise pass over
+// for Wayland where both are there.
 DisplayChoice chooseWindowSystem(int argc, char* argv[])
 {
     if (!displayMayBeMissing)
@@ -94,49 +93,21 @@ DisplayChoice chooseWindowSystem(int argc, char* argv[])
     return DisplayChoice::Missing;
 }
 
-// Qt's Finnish catalogue translates its command-line parser but for the lines
-// of the two help options. Installed after it, this gives those two and
-// nothing else, so every other text of Qt's stays as the catalogue has it.
-class HelpOptionTexts final : public QTranslator {
-public:
-    [[nodiscard]] bool isEmpty() const override { return false; }
-
-    [[nodiscard]] QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
-                                    int /*n*/) const override
-    {
-        if (context == nullptr || sourceText == nullptr || std::string_view(context) != "QCommandLineParser")
-            return {};
-        for (const auto& [english, finnish] : texts)
-            if (english == sourceText)
-                return finnish.toString();
-        return {};
-    }
-
-private:
-    struct Text {
-        std::string_view english;
-        QStringView finnish;
-    };
-    static constexpr Text texts[] = {
-        {"Displays help on commandline options.", u"Näyttää ohjeen komentorivin valitsimista."},
-        {"Displays help including Qt specific options.", u"Näyttää ohjeen myös Qt:n omista valitsimista."},
-    };
-};
-
-QCommandLineOption hiddenOption(const QString& name, const QString& valueName)
-{
-    QCommandLineOption option(name, QString(), valueName);
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    return option;
-}
-
-// X11's own options, which reach the parser only on other window systems.
+// On X11 its plugin and the application object take X11's own options out
+// of the arguments before the parser sees them; on any other window system
+// they reach it, and it takes them to do nothing, so that one command line
+// serves every window system.
 void acceptX11Options(QCommandLineParser& parser)
 {
+    const auto hidden = [](const QString& name, const QString& valueName) {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        return option;
+    };
     for (const QString& name : {u"display"_s, u"name"_s, u"visual"_s, u"geometry"_s, u"title"_s, u"icon"_s})
-        parser.addOption(hiddenOption(name, u"arvo"_s));
+        parser.addOption(hidden(name, u"arvo"_s));
     for (const QString& name : {u"nograb"_s, u"dograb"_s})
-        parser.addOption(hiddenOption(name, QString()));
+        parser.addOption(hidden(name, QString()));
 }
 
 // Prints why the program ends without its window, in one line after its name,
@@ -151,9 +122,6 @@ int failure(const QString& reason)
 // the exit status. Nothing when they leave the window to open.
 std::optional<int> answerArguments()
 {
-    HelpOptionTexts helpOptionTexts;
-    QCoreApplication::installTranslator(&helpOptionTexts);
-
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Arkifysiikan laskin: kappaleen nopeus iskeytyessään maahan, auton nopeus jarrutusjälkien perusteella, "
@@ -191,8 +159,7 @@ int runProgram(int argc, char* argv[])
 {
     const DisplayChoice display = chooseWindowSystem(argc, argv);
     QApplication application(argc, argv);
-    QTranslator qtTranslation;
-    introduceProgram(qtTranslation);
+    introduceProgram();
     if (const std::optional<int> status = answerCommandLine(display))
         return *status;
 

@@ -1,11 +1,8 @@
 #pragma once
 
-class QTranslator;
-
-// Names the program to Qt and to the desktop, and loads Qt's own Finnish
-// texts into `qtTranslation`, which must live as long as the application.
-// Call once an application object exists.
-void introduceProgram(QTranslator& qtTranslation);
+// Names the program to Qt and to the desktop, and gives Qt's own texts in
+// Finnish. Call once an application object exists.
+void introduceProgram();
 
 // The whole program as `main` runs it: the command line is answered (help,
 // the version, a mistake, or that there is no display to open the window

@@ -16,7 +16,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -26,7 +25,7 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { introduceProgram(qtTranslation_); }
+    void initTestCase() { introduceProgram(); }
 
     void bodyListHoldsElevenBodiesWithEarthChosen()
     {
@@ -289,7 +288,6 @@ private:
         return xServer_.state() == QProcess::Running ? xDisplay_ : QString();
     }
 
-    QTranslator qtTranslation_;
     QProcess xServer_;
     QString xDisplay_;
 };

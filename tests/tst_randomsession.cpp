@@ -52,36 +52,23 @@ struct Inputs {
     int body = -1;
 };
 
-// What each box is called, in the window's order.
-const std::array<QString, 6> boxCaptions{u"Putoamiskorkeus(m)"_s, u"Jälkien pituus(m)"_s, u"Juotu määrä(g)"_s,
-                                         u"Henkilön massa(kg)"_s, u"Putoamiskorkeus(m)"_s, u"Painosi(kg)"_s};
-
-// One calculation as the window wires it: its result label, the boxes it
-// reads in its own input order, what each box's text must be greater than
-// for it to run, and the other controls whose events run it.
-struct Calculation {
-    const char* label;
-    std::vector<std::size_t> boxes;
+// The rules of one calculation, in the window's order: what each of its
+// boxes' text must be greater than for it to run, and what it comes to. Which
+// boxes, label and other controls are its, the window tells.
+struct Rules {
     std::u16string_view guard;
-    std::vector<const char*> choices;
     calculators::Outcome (*run)(const Inputs&, char16_t);
 };
 
-const std::array<Calculation, 5> calculations{{
-    {"Label3", {0}, u"", {},
-     [](const Inputs& in, char16_t separator) { return calculators::impactSpeed(in.texts[0], separator); }},
-    {"Label4", {1}, u"", {"Check1"},
-     [](const Inputs& in, char16_t separator) {
-         return calculators::brakingSpeed(in.texts[1], in.wetRoad, separator);
-     }},
-    {"Label9", {2, 3}, u"0", {"Option1", "Option2"},
+const std::array<Rules, 5> rules{{
+    {u"", [](const Inputs& in, char16_t separator) { return calculators::impactSpeed(in.texts[0], separator); }},
+    {u"", [](const Inputs& in, char16_t separator) { return calculators::brakingSpeed(in.texts[1], in.wetRoad, separator); }},
+    {u"0",
      [](const Inputs& in, char16_t separator) {
          return calculators::bloodAlcohol(in.texts[2], in.texts[3], in.sex, separator);
      }},
-    {"Label11", {4}, u"0", {},
-     [](const Inputs& in, char16_t separator) { return calculators::fallTime(in.texts[4], separator); }},
-    {"Label16", {5}, u"0", {"Combo1"},
-     [](const Inputs& in, char16_t separator) { return calculators::weight(in.texts[5], in.body, separator); }},
+    {u"0", [](const Inputs& in, char16_t separator) { return calculators::fallTime(in.texts[4], separator); }},
+    {u"0", [](const Inputs& in, char16_t separator) { return calculators::weight(in.texts[5], in.body, separator); }},
 }};
 
 const QString staleNote = u"Vanhentunut tulos"_s;
@@ -140,12 +127,13 @@ Reason turnedAway(double value)
 // A box's own text speaks first: empty, not a number, a number too large to
 // read, or one its guard turns away. Only when every text of the
 // calculation reads does a failure speak, on the boxes it is blamed on.
-std::vector<std::optional<Reason>> expectedReasons(const Calculation& calculation, const Inputs& now,
-                                                   const calculators::Outcome& outcome, char16_t separator)
+std::vector<std::optional<Reason>> expectedReasons(const std::vector<std::size_t>& boxes, std::u16string_view guard,
+                                                   const Inputs& now, const calculators::Outcome& outcome,
+                                                   char16_t separator)
 {
     std::vector<std::optional<Reason>> reasons;
     bool everyTextReads = true;
-    for (const std::size_t box : calculation.boxes) {
+    for (const std::size_t box : boxes) {
         const std::u16string& text = now.texts[box];
         if (text.empty()) {
             reasons.push_back(Reason{u"Arvo puuttuu"_s, false, ReasonKind::EmptyBox});
@@ -153,7 +141,7 @@ std::vector<std::optional<Reason>> expectedReasons(const Calculation& calculatio
         }
         try {
             const double value = values::toNumber(text, separator);
-            reasons.push_back(values::isGreater(text, calculation.guard) ? std::nullopt
+            reasons.push_back(values::isGreater(text, guard) ? std::nullopt
                                                                          : std::optional(turnedAway(value)));
         } catch (const values::Error& error) {
             reasons.push_back(Reason{unreadable(text, error.kind(), separator), true, ReasonKind::UnreadableText});
@@ -227,10 +215,14 @@ public:
         man_ = control<QRadioButton>(u"Option1"_s);
         woman_ = control<QRadioButton>(u"Option2"_s);
         body_ = control<QComboBox>(u"Combo1"_s);
-        for (std::size_t i = 0; i < calculations.size(); ++i) {
-            labels_[i] = control<ResultLabel>(QString::fromLatin1(calculations[i].label));
+        const auto& calculations = window_.calculations();
+        QCOMPARE_EQ(calculations.size(), rules.size());
+        for (std::size_t i = 0; i < rules.size(); ++i) {
+            labels_[i] = calculations[i].result;
+            for (const Form1::Calculation::Input& input : calculations[i].inputs)
+                boxesOf_[i].push_back(std::size_t(std::find(boxes_.begin(), boxes_.end(), input.box) - boxes_.begin()));
             expected_[i].caption = labels_[i]->caption();
-            listenForRuns(i);
+            listenForRuns(i, calculations[i].choices);
         }
     }
 
@@ -272,7 +264,7 @@ public:
     QString mismatch()
     {
         const Inputs now = inputs();
-        for (std::size_t i = 0; i < calculations.size(); ++i) {
+        for (std::size_t i = 0; i < rules.size(); ++i) {
             const QString found = mismatch(i, now);
             if (!found.isEmpty())
                 return found;
@@ -285,9 +277,9 @@ public:
     [[nodiscard]] QString tally() const
     {
         QStringList counts;
-        for (std::size_t i = 0; i < calculations.size(); ++i)
+        for (std::size_t i = 0; i < rules.size(); ++i)
             counts << u"%1 %2 current, %3 stale after a failure, %4 stale after a declined guard"_s
-                          .arg(QString::fromLatin1(calculations[i].label))
+                          .arg(labels_[i]->objectName())
                           .arg(checks_[i][1]).arg(checks_[i][2]).arg(checks_[i][0]);
         QStringList kinds;
         for (const int count : reasons_)
@@ -316,16 +308,16 @@ public:
 private:
     QString mismatch(std::size_t i, const Inputs& now)
     {
-        const Calculation& calculation = calculations[i];
+        const std::vector<std::size_t>& boxes = boxesOf_[i];
         Expected& expected = expected_[i];
-        const calculators::Outcome outcome = expected.ran ? calculation.run(now, separator_)
+        const calculators::Outcome outcome = expected.ran ? rules[i].run(now, separator_)
                                                           : calculators::Outcome{calculators::Declined{}};
         const auto* shown = std::get_if<calculators::Shown>(&outcome);
         if (shown != nullptr)
             expected.caption = QString::fromStdU16String(shown->caption());
         const bool stale = expected.ran && shown == nullptr;
         const ResultLabel* label = labels_[i];
-        const QString name = QString::fromLatin1(calculation.label);
+        const QString name = label->objectName();
         if (label->caption() != expected.caption)
             return u"%1 shows %2, expected %3"_s.arg(name, shortened(label->caption()), shortened(expected.caption));
         const auto state = !expected.ran ? ResultLabel::State::Untouched
@@ -339,17 +331,17 @@ private:
             description << QString::fromStdU16String(shown->explanation);
         if (stale)
             description << staleNote;
-        const auto reasons = expected.ran ? expectedReasons(calculation, now, outcome, separator_)
-                                          : std::vector<std::optional<Reason>>(calculation.boxes.size());
-        for (std::size_t b = 0; b < calculation.boxes.size(); ++b) {
-            const NumberBox* box = boxes_[calculation.boxes[b]];
+        const auto reasons = expected.ran ? expectedReasons(boxes, rules[i].guard, now, outcome, separator_)
+                                          : std::vector<std::optional<Reason>>(boxes.size());
+        for (std::size_t b = 0; b < boxes.size(); ++b) {
+            const NumberBox* box = boxes_[boxes[b]];
             const auto& reason = reasons[b];
             const QString message = reason && reason->marksBox ? reason->message : QString();
             if (box->toolTip() != message || box->accessibleDescription() != message
                 || box->isMarked() == message.isEmpty())
                 return u"%1 says \"%2\", expected \"%3\""_s.arg(box->objectName(), box->toolTip(), message);
             if (stale && reason) {
-                description << boxCaptions[calculation.boxes[b]] + u": "_s + reason->message;
+                description << box->caption() + u": "_s + reason->message;
                 ++reasons_[static_cast<std::size_t>(reason->kind)];
             }
         }
@@ -366,20 +358,19 @@ private:
     }
 
     // Every event a calculation's controls raise runs it, whether or not the value changed.
-    void listenForRuns(std::size_t calculation)
+    void listenForRuns(std::size_t calculation, const std::vector<QWidget*>& choices)
     {
         bool& ran = expected_[calculation].ran;
         const auto hasRun = [&ran] { ran = true; };
-        for (const std::size_t box : calculations[calculation].boxes)
+        for (const std::size_t box : boxesOf_[calculation])
             QObject::connect(boxes_[box], &QLineEdit::textChanged, hasRun);
-        for (const char* choice : calculations[calculation].choices) {
-            const QString name = QString::fromLatin1(choice);
-            if (auto* list = window_.findChild<QComboBox*>(name))
+        for (QWidget* choice : choices) {
+            if (auto* list = qobject_cast<QComboBox*>(choice))
                 QObject::connect(list, &QComboBox::activated, hasRun);
-            else if (auto* check = window_.findChild<QCheckBox*>(name))
+            else if (auto* check = qobject_cast<QCheckBox*>(choice))
                 QObject::connect(check, &QCheckBox::toggled, hasRun);
             else
-                QObject::connect(control<QRadioButton>(name), &QRadioButton::clicked, hasRun);
+                QObject::connect(qobject_cast<QRadioButton*>(choice), &QRadioButton::clicked, hasRun);
         }
     }
 
@@ -631,6 +622,7 @@ private:
     QRadioButton* woman_ = nullptr;
     QComboBox* body_ = nullptr;
     std::array<ResultLabel*, 5> labels_{};
+    std::array<std::vector<std::size_t>, 5> boxesOf_{};
     std::array<Expected, 5> expected_{};
     std::deque<QString> history_;
     std::array<std::array<int, std::variant_size_v<calculators::Outcome>>, 5> checks_{};

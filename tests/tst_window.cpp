@@ -22,7 +22,6 @@
 #include <QTextDocumentFragment>
 #include <QTimer>
 #include <QToolTip>
-#include <QTranslator>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -33,7 +32,7 @@ class TestWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { introduceProgram(qtTranslation_); }
+    void initTestCase() { introduceProgram(); }
     void init() { startProgram(u','); }
     void cleanup()
     {
@@ -1200,7 +1199,6 @@ private:
         QTest::keyClick(list, Qt::Key_End);
     }
 
-    QTranslator qtTranslation_;
     std::unique_ptr<Program> program_;
 };
 
