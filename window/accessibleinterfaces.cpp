@@ -25,7 +25,7 @@ class AccessibleNumberBox : public QAccessibleWidget,
                             public QAccessibleTextInterface,
                             public QAccessibleEditableTextInterface {
 public:
-    explicit AccessibleNumberBox(QLineEdit* box)
+    explicit AccessibleNumberBox(NumberBox* box)
         : QAccessibleWidget(box, QAccessible::EditableText)
     {
         addControllingSignal(u"textChanged(QString)"_s);
@@ -110,8 +110,7 @@ public:
     }
     [[nodiscard]] int characterCount() const override { return int(box()->displayText().size()); }
 
-    // Measured from the cursor, the one place in the line the box tells,
-    // wherever it has scrolled its text to: the middle of its rectangle.
+    // Measured from the cursor, wherever the box has scrolled its text to.
     [[nodiscard]] QRect characterRect(int offset) const override
     {
         const QString shown = box()->displayText();
@@ -119,10 +118,9 @@ public:
         if (character.isEmpty())
             return {};
         const QFontMetrics metrics = box()->fontMetrics();
-        const QRect cursor = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const int x = cursor.center().x() + metrics.horizontalAdvance(shown.left(offset))
+        const int x = box()->cursorX() + metrics.horizontalAdvance(shown.left(offset))
             - metrics.horizontalAdvance(shown.left(box()->cursorPosition()));
-        const int y = cursor.center().y() - metrics.height() / 2;
+        const int y = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().y() - metrics.height() / 2;
         return {box()->mapToGlobal(QPoint(x, y)), QSize(metrics.horizontalAdvance(character), metrics.height())};
     }
     [[nodiscard]] int offsetAtPoint(const QPoint& point) const override
@@ -151,7 +149,7 @@ public:
     }
 
 private:
-    [[nodiscard]] QLineEdit* box() const { return static_cast<QLineEdit*>(widget()); }
+    [[nodiscard]] NumberBox* box() const { return static_cast<NumberBox*>(widget()); }
     [[nodiscard]] int atCursor(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
 

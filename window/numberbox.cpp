@@ -232,7 +232,7 @@ void NumberBox::paintOverCutCharacters()
 
 // Where the first whole character in `line` begins and the last one ends, as
 // the text is scrolled now. The text is laid out as QLineEdit lays it out,
-// and placed by the cursor, the one place in the line the box tells.
+// and placed by the cursor.
 std::pair<int, int> NumberBox::wholeCharactersShown(const QRect& line) const
 {
     const QString text = displayText();

@@ -46,6 +46,9 @@ public:
     [[nodiscard]] bool isCut() const;
     // What the box's tool tip says: its message, and its text whole where cut.
     [[nodiscard]] QString tipText() const;
+    // Where the cursor stands, the one place in the line the box tells,
+    // wherever it has scrolled its text to.
+    [[nodiscard]] int cursorX() const;
 
 signals:
     void copyResultAsked();
@@ -72,7 +75,6 @@ private:
     void paintCutText();
     void paintOverCutCharacters();
     [[nodiscard]] std::pair<int, int> wholeCharactersShown(const QRect& line) const;
-    [[nodiscard]] int cursorX() const;
 
     QString caption_;
     QString message_;
