@@ -86,15 +86,8 @@ enum : std::size_t { impactRow, brakingRow, alcoholRow, fallTimeRow, weightRow }
 // The check box's value as the calculation knows it: 0 unticked, 1 ticked, 2 greyed.
 int valueOf(const QCheckBox* box)
 {
-    switch (box->checkState()) {
-    case Qt::Unchecked:
-        return 0;
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    }
-    return 0;
+    const Qt::CheckState state = box->checkState();
+    return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
 }
 
 calculators::Sex sexOf(const QRadioButton* man, const QRadioButton* woman)
@@ -246,9 +239,9 @@ void Form1::offerNoMaximizing()
 
 void Form1::setFocusOrder()
 {
-    const QWidget* order[] = {Text1, Text2, Check1, Text3, Option1, Option2, Text4, Text5, Text6, Combo1};
+    QWidget* const order[] = {Text1, Text2, Check1, Text3, Option1, Option2, Text4, Text5, Text6, Combo1};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+        setTabOrder(order[i - 1], order[i]);
     Text1->setFocus();
 }
 
