@@ -576,9 +576,10 @@ private slots:
             // The note paints the whole number on one line where the window
             // has room for it, just below the box or, at the window's bottom
             // edge, just above it, and never reaches past the window.
-            QVERIFY(window().rect().contains(beside->geometry()));
+            const QRect note(beside->mapTo(&window(), QPoint(0, 0)), beside->size());
+            QVERIFY(window().rect().contains(note));
             const QRect at(target->mapTo(&window(), QPoint(0, 0)), target->size());
-            QVERIFY(beside->y() == at.bottom() + 1 || (beside->geometry().bottom() == at.top() - 1 && box == u"Text6"_s));
+            QVERIFY(note.top() == at.bottom() + 1 || (note.bottom() == at.top() - 1 && box == u"Text6"_s));
             const qreal advance = QFontMetricsF(beside->font()).horizontalAdvance(text);
             const QRectF ink = inkInside(beside, beside->palette().color(QPalette::ToolTipBase));
             if (advance < window().width() / 2)

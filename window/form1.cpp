@@ -216,6 +216,8 @@ void Form1::placeControls()
             // A caption takes the width its text needs in the font at hand, one line high.
             if (const auto* label = qobject_cast<QLabel*>(control))
                 area.setWidth(captionWidth(label->font(), label->text()));
+            if (auto* box = qobject_cast<NumberBox*>(control))
+                box->setNoteRoom(QRect(QPoint(0, 0), clientArea));
             control->setGeometry(mirroredIfRightToLeft(area));
         }
     }

@@ -148,10 +148,11 @@ void NumberBox::showWholeTextWhileCut()
         return;
     }
     if (wholeText_ == nullptr) {
-        wholeText_ = new TextTip(window());
+        wholeText_ = new TextTip(parentWidget());
         wholeText_->setObjectName(objectName() + u"Whole"_s);
+        wholeText_->setFont(font());
     }
-    wholeText_->showFor(this, displayText());
+    wholeText_->showFor(geometry(), noteRoom_, displayText());
 }
 
 // Where QLineEdit clips its text to.

@@ -36,6 +36,10 @@ public:
     // asks for it with copyResultAsked().
     void offerCopyOf(QAction* copyResult) { copyResult_ = copyResult; }
 
+    // Where the note that shows a cut text whole may stand, in the parent's
+    // coordinates; given once, by the window's placement.
+    void setNoteRoom(const QRect& room) { noteRoom_ = room; }
+
     // An empty message clears the mark.
     void showMessage(const QString& message);
     [[nodiscard]] bool isMarked() const { return !message_.isEmpty(); }
@@ -78,6 +82,7 @@ private:
 
     QString caption_;
     QString message_;
+    QRect noteRoom_;
     OwnColour fill_;
     QAction* copyResult_ = nullptr;
     TextTip* wholeText_ = nullptr;

@@ -37,8 +37,8 @@ QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice
 
 } // namespace
 
-TextTip::TextTip(QWidget* window)
-    : QWidget(window)
+TextTip::TextTip(QWidget* parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
@@ -47,18 +47,15 @@ TextTip::TextTip(QWidget* window)
 // The style's frame and the space a tool tip keeps inside it.
 int TextTip::inset() const { return 1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this); }
 
-void TextTip::showFor(const QWidget* control, const QString& text)
+void TextTip::showFor(const QRect& anchor, const QRect& room, const QString& text)
 {
     const bool shown = isVisible();
     if (shown && text == text_)
         return;
     text_ = text;
-    setFont(control->font());
 
     const QFontMetricsF metrics(font(), this);
     const int frame = 2 * inset();
-    const QRect room = parentWidget()->rect();
-    const QRect anchor(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
     const int below = room.bottom() - anchor.bottom();
     const int above = anchor.top() - room.top();
     const auto linesIn = [&](int height) {

@@ -6,16 +6,17 @@
 // A note of the window's own, drawn as the style draws a tool tip, that
 // shows a text whole beside the control it belongs to, and is kept while the
 // user types, where a tool tip would hide at the first key. It stays inside
-// the window: a text longer than the room there is wrapped anywhere, and one
-// longer still shows as much of its beginning as fits, ending in an ellipsis.
+// its room: a text longer than the room is wrapped anywhere, and one longer
+// still shows as much of its beginning as fits, ending in an ellipsis.
 class TextTip : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TextTip(QWidget* window);
+    explicit TextTip(QWidget* parent);
 
-    // Just below `control`, or above it where the window has more room there.
-    void showFor(const QWidget* control, const QString& text);
+    // Just below `anchor`, or above it where `room` is larger there; both in
+    // the parent's coordinates.
+    void showFor(const QRect& anchor, const QRect& room, const QString& text);
     [[nodiscard]] QString text() const { return text_; }
 
 protected:
