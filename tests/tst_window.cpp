@@ -608,6 +608,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY(target->hasFocus());
         QCOMPARE(beside->isVisible() ? beside->text() : QString(), text); // shown again, for the same text
+
+        // A click on the beginning shown puts the cursor there, not where the
+        // text stood while the box had the focus.
+        QTest::keyClick(target, Qt::Key_End);
+        QTest::keyClick(target, Qt::Key_Tab);
+        QApplication::processEvents(); // painted as the user sees it before a click
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(target->contentsRect().left() + 3, target->height() / 2));
+        QCOMPARE(target->cursorPosition(), 0);
     }
 
     void boxLooksAsAPlainLineEditWould_data()

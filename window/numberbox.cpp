@@ -183,30 +183,34 @@ QString NumberBox::shownText() const
 
 void NumberBox::paintEvent(QPaintEvent* event)
 {
-    if (!isCut()) {
-        QLineEdit::paintEvent(event);
-    } else if (hasFocus()) {
-        QLineEdit::paintEvent(event);
-        paintOverCutCharacters();
-    } else {
-        paintCutText();
-    }
+    // QLineEdit paints the box in every state, which also keeps its scrolling,
+    // by which it places a click, in step with what the box shows.
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    if (isCut() && hasFocus())
+        coverCutCharacters(painter);
+    else if (isCut())
+        showBeginning(painter);
     if (isMarked()) {
-        QPainter painter(this);
+        painter.setClipping(false);
         painter.setPen(errorFrameColour(parentWidget()->palette()));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 
-// The box as QLineEdit draws it, but with the beginning of the text and an
-// ellipsis, wherever the cursor last was.
-void NumberBox::paintCutText()
+// The panel, focus frame and all, drawn again over `area`, hiding the text there.
+void NumberBox::paintPanelOver(QPainter& painter, const QRegion& area) const
 {
-    QPainter painter(this);
+    painter.setClipRegion(area);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    painter.setClipRect(textClip());
+}
+
+// The beginning of the text and an ellipsis, in place of what QLineEdit drew.
+void NumberBox::showBeginning(QPainter& painter) const
+{
+    paintPanelOver(painter, textClip());
     painter.setPen(palette().color(QPalette::Text));
     // A number reads left to right, and its ellipsis follows it, in any window.
     painter.setLayoutDirection(Qt::LeftToRight);
@@ -217,18 +221,14 @@ void NumberBox::paintCutText()
 
 // QLineEdit scrolls a text wider than its line to keep the cursor in sight
 // and clips it wherever the line ends, which would leave a piece of a
-// character at either edge ("105,5" showing as ")5,5"). The panel, focus
-// frame and all, is drawn again over all but the whole characters in the line.
-void NumberBox::paintOverCutCharacters()
+// character at either edge ("105,5" showing as ")5,5"): the panel is drawn
+// again over all but the whole characters in the line.
+void NumberBox::coverCutCharacters(QPainter& painter) const
 {
     const QRect clip = textClip();
     const auto [left, right] = wholeCharactersShown(lineRect());
-    QPainter painter(this);
-    painter.setClipRegion(QRegion(clip.left(), clip.top(), left - clip.left(), clip.height())
-                          + QRegion(right, clip.top(), clip.right() + 1 - right, clip.height()));
-    QStyleOptionFrame panel;
-    initStyleOption(&panel);
-    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    paintPanelOver(painter, QRegion(clip.left(), clip.top(), left - clip.left(), clip.height())
+                                + QRegion(right, clip.top(), clip.right() + 1 - right, clip.height()));
 }
 
 // Where the first whole character in `line` begins and the last one ends, as

@@ -8,6 +8,7 @@
 #include <utility>
 
 class QAction;
+class QPainter;
 class TextTip;
 
 // A box a number is typed into. A box whose text its calculation cannot use
@@ -76,8 +77,9 @@ private:
     [[nodiscard]] QRect lineRect() const;
     [[nodiscard]] int textAdvance() const;
     void showWholeTextWhileCut();
-    void paintCutText();
-    void paintOverCutCharacters();
+    void paintPanelOver(QPainter& painter, const QRegion& area) const;
+    void showBeginning(QPainter& painter) const;
+    void coverCutCharacters(QPainter& painter) const;
     [[nodiscard]] std::pair<int, int> wholeCharactersShown(const QRect& line) const;
 
     QString caption_;
