@@ -167,7 +167,7 @@ void Form1::describeCalculations()
     using namespace calculators;
     calculations_ = {
         {Label1, {{Label2, Text1}}, {}, Label3,
-         [this] { return calculators::impactSpeed(textOf(Text1), separator_); }, [] { return fromStd(impactSpeedFormula); }},
+         [this] { return impactSpeed(textOf(Text1), separator_); }, [] { return fromStd(impactSpeedFormula); }},
         {Label6, {{Label5, Text2}}, {Check1}, Label4,
          [this] { return brakingSpeed(textOf(Text2), valueOf(Check1), separator_); },
          [this] { return fromStd(brakingSpeedFormula(valueOf(Check1), separator_)); }},
@@ -176,9 +176,9 @@ void Form1::describeCalculations()
          [] { return fromStd(bloodAlcoholFormula); },
          [this] { return sexOf(Option1, Option2) == Sex::NotChosen ? fromStd(sexNotChosen) : QString(); }},
         {Label13, {{Label12, Text5}}, {}, Label11,
-         [this] { return calculators::fallTime(textOf(Text5), separator_); }, [] { return fromStd(fallTimeFormula); }},
+         [this] { return fallTime(textOf(Text5), separator_); }, [] { return fromStd(fallTimeFormula); }},
         {Label14, {{Label15, Text6}}, {Combo1}, Label16,
-         [this] { return calculators::weight(textOf(Text6), Combo1->currentIndex(), separator_); },
+         [this] { return weight(textOf(Text6), Combo1->currentIndex(), separator_); },
          [] { return fromStd(weightFormula); }},
     };
 }
