@@ -83,12 +83,61 @@ bool reads(std::u16string_view text, char16_t separator)
     }
 }
 
+// A character a user cannot see, or cannot tell from the one meant.
+std::optional<Cause> lookalike(char16_t character)
+{
+    switch (character) {
+    case u'\n':
+    case u'\r':
+    case u'\u2028':
+    case u'\u2029':
+        return Cause::LineBreak;
+    case u'\t':
+        return Cause::Tab;
+    case u'\u00A0':
+    case u'\u2007':
+    case u'\u202F':
+        return Cause::NoBreakSpace;
+    case u'\u2212':
+        return Cause::MinusSign;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The text as the user meant it: a minus sign for the lookalike one, and
+// nothing for a character that looks like a blank or like nothing.
+std::u16string asMeant(std::u16string_view text)
+{
+    std::u16string meant;
+    for (const char16_t character : text) {
+        if (const auto cause = lookalike(character); !cause)
+            meant += character;
+        else if (*cause == Cause::MinusSign)
+            meant += u'-';
+    }
+    return meant;
+}
+
+// The first lookalike character, where the text would read without it.
+std::optional<Cause> lookalikeInTheWay(std::u16string_view text, char16_t separator)
+{
+    for (const char16_t character : text) {
+        if (const auto cause = lookalike(character))
+            return reads(asMeant(text), separator) ? cause : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 // Why a text that does not read cannot be read.
 Cause unreadable(std::u16string_view text, values::ErrorKind kind, char16_t separator)
 {
     const Cause cause = readingCause(kind);
-    const bool otherSeparatorReads = cause == Cause::NotANumber && reads(withSeparatorsSwapped(text), separator);
-    return otherSeparatorReads ? Cause::OtherSeparator : cause;
+    if (cause != Cause::NotANumber)
+        return cause;
+    if (const auto inTheWay = lookalikeInTheWay(text, separator))
+        return *inTheWay;
+    return reads(withSeparatorsSwapped(text), separator) ? Cause::OtherSeparator : cause;
 }
 
 std::optional<Cause> ownReason(std::u16string_view text, bool turnedAwayByGuard, char16_t separator)
@@ -105,7 +154,9 @@ std::optional<Cause> ownReason(std::u16string_view text, bool turnedAwayByGuard,
 
 bool isUnreadable(const std::optional<Cause>& reason)
 {
-    return reason == Cause::NotANumber || reason == Cause::OtherSeparator || reason == Cause::NumberTooLarge;
+    using enum Cause;
+    return reason == NotANumber || reason == OtherSeparator || reason == NumberTooLarge || reason == LineBreak
+        || reason == Tab || reason == NoBreakSpace || reason == MinusSign;
 }
 
 } // namespace

@@ -34,6 +34,13 @@ enum class Cause {
     Missing,              // an empty box
     Zero,                 // a text that reads as zero where only more will do
     OtherSeparator,       // no number, but one with the other decimal separator: said of a text, never a failure's
+    // No number, but one without a character that looks like a blank, like
+    // nothing or like a minus sign and is none of them, as a pasted text may
+    // bring: said of a text, never a failure's, and named by its first such character.
+    LineBreak,
+    Tab,
+    NoBreakSpace,
+    MinusSign, // U+2212, which reads as "-" to the eye only
 };
 
 // Whether a reason is pointed out on its box. Every box starts out as "0",

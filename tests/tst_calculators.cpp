@@ -30,6 +30,10 @@ QString causeName(Cause cause)
     case NotStartingWithDigit: return QStringLiteral("NotStartingWithDigit");
     case Missing: return QStringLiteral("Missing");
     case Zero: return QStringLiteral("Zero");
+    case LineBreak: return QStringLiteral("LineBreak");
+    case Tab: return QStringLiteral("Tab");
+    case NoBreakSpace: return QStringLiteral("NoBreakSpace");
+    case MinusSign: return QStringLiteral("MinusSign");
     }
     return QStringLiteral("unknown cause");
 }
@@ -291,6 +295,15 @@ private slots:
         QTest::newRow("a result") << bloodAlcohol(u"40", u"80") << L{"40", "80"} << "- -";
         QTest::newRow("the other separator") << bloodAlcohol(u"40", u"72.5") << L{"40", "72.5"} << "- OtherSeparator";
         QTest::newRow("no separator helps") << bloodAlcohol(u"2.5.1", u"80") << L{"2.5.1", "80"} << "NotANumber -";
+        // A character a user cannot see or tell apart is named where the text reads without it, the first one first.
+        QTest::newRow("a line break inside") << bloodAlcohol(u"4\n0", u"80") << L{"4\n0", "80"} << "LineBreak -";
+        QTest::newRow("a tab, then a no-break space")
+            << bloodAlcohol(u"40", u"\t8\u00A00") << L{"40", "\t8\u00A00"} << "- Tab";
+        QTest::newRow("a narrow no-break space") << bloodAlcohol(u"40", u"80\u202F") << L{"40", "80\u202F"}
+                                                 << "- NoBreakSpace";
+        QTest::newRow("a minus sign") << bloodAlcohol(u"\u22125", u"80") << L{"\u22125", "80"} << "MinusSign -";
+        QTest::newRow("a tab does not make a number") << bloodAlcohol(u"4\tkg", u"80") << L{"4\tkg", "80"}
+                                                      << "NotANumber -";
         // Each error kind a step raises, as the failure it becomes, where every text reads.
         using enum values::ErrorKind;
         const std::pair<values::ErrorKind, const char*> computing[] = {

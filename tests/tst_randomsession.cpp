@@ -91,6 +91,32 @@ QString unreadable(const std::u16string& text, values::ErrorKind kind, char16_t 
 {
     if (kind == values::ErrorKind::Overflow)
         return u"Luku on liian suuri"_s;
+    // The first character that looks like a blank, like nothing or like a
+    // minus sign, and is none, is named where the text reads as meant without it.
+    const QString unseen = u"%1, jota ei näy"_s;
+    const std::map<char16_t, QString> lookalikes{
+        {u'\n', unseen.arg(u"rivinvaihto")}, {u'\r', unseen.arg(u"rivinvaihto")},
+        {u'\u2028', unseen.arg(u"rivinvaihto")}, {u'\u2029', unseen.arg(u"rivinvaihto")},
+        {u'\t', unseen.arg(u"sarkain")}, {u'\u00A0', unseen.arg(u"välilyönti")},
+        {u'\u2007', unseen.arg(u"välilyönti")}, {u'\u202F', unseen.arg(u"välilyönti")},
+        {u'\u2212', u"miinusmerkki − ei käy, käytä -"_s}};
+    std::u16string meant;
+    QString named;
+    for (const char16_t character : text) {
+        const auto lookalike = lookalikes.find(character);
+        if (lookalike == lookalikes.end())
+            meant += character;
+        else if (named.isEmpty())
+            named = lookalike->second;
+        if (character == u'\u2212')
+            meant += u'-';
+    }
+    try {
+        (void)values::toNumber(meant, separator);
+        if (!named.isEmpty())
+            return u"Virheellinen luku (%1)"_s.arg(named);
+    } catch (const values::Error&) {
+    }
     std::u16string swapped = text;
     for (char16_t& character : swapped)
         character = character == u'.' ? u',' : character == u',' ? u'.' : character;

@@ -21,7 +21,7 @@ Announcer::Announcer(QWidget* parent)
     connect(&pause_, &QTimer::timeout, this, &Announcer::speak);
 }
 
-void Announcer::announce(const QObject* about, const QString& text, const QString& choice)
+void Announcer::announce(const QObject* about, const QString& text, const std::optional<QString>& choice)
 {
     about_ = about;
     pending_ = text;
@@ -32,10 +32,10 @@ void Announcer::announce(const QObject* about, const QString& text, const QStrin
 void Announcer::speak()
 {
     QString& last = spoken_[about_];
-    if (last == pending_ && choice_.isEmpty())
+    if (last == pending_ && !choice_)
         return;
     last = pending_;
-    sayNow(choice_.isEmpty() ? pending_ : choice_ + u", "_s + pending_);
+    sayNow(choice_ && !choice_->isEmpty() ? *choice_ + u", "_s + pending_ : pending_);
 }
 
 void Announcer::sayNow(const QString& text)

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 
 // Tells a screen reader what a run of a calculation came to, once the user
 // pauses: a notification, which screen readers speak when it is shown,
@@ -19,9 +20,10 @@ public:
     explicit Announcer(QWidget* parent);
 
     // `about` is what the text concerns: a calculation's result. A `choice`
-    // the user just picked to get it is said first, and the text with it
-    // even when it repeats what was said last.
-    void announce(const QObject* about, const QString& text, const QString& choice = {});
+    // is there when the user chose something to get it (ticked a box, took an
+    // option, picked a body) rather than typed: then the text is said even
+    // when it repeats what was said last, after what the choice names, if anything.
+    void announce(const QObject* about, const QString& text, const std::optional<QString>& choice = std::nullopt);
 
     // Said at once, whatever was said before: the answer to a command.
     void sayNow(const QString& text);
@@ -39,6 +41,6 @@ private:
     QTimer pause_;
     const QObject* about_ = nullptr;
     QString pending_;
-    QString choice_;
+    std::optional<QString> choice_;
     std::map<const QObject*, QString> spoken_;
 };

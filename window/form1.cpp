@@ -19,9 +19,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QStyle>
 
 #include <algorithm>
@@ -244,6 +244,8 @@ void Form1::setFocusOrder()
     QWidget* const order[] = {Text1, Text2, Check1, Text3, Option1, Option2, Text4, Text5, Text6, Combo1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // As Tab would leave it, so that the first number typed replaces the "0".
+    Text1->selectAll();
     Text1->setFocus();
 }
 
@@ -263,22 +265,50 @@ void Form1::introduceInputs()
     }
 }
 
-// Each result can be copied from the boxes it is worked out from, and the
-// weight from the body list too: the keyboard reaches every result there. A
-// copy says what it copied, and one refused says why, at the control asked.
+// Each result can be copied from every control of its calculation, and from
+// itself: Copy with nothing selected, and the last item of the control's
+// menu, so the keyboard reaches every result. Every copy the window makes is
+// said, and one refused says why, at the control asked.
 void Form1::offerResultsForCopying()
 {
     for (const Calculation& calculation : calculations_) {
+        QAction* copyResult = calculation.result->copyResultAction();
         for (const Calculation::Input& input : calculation.inputs) {
-            input.box->offerCopyOf(calculation.result->copyResultAction());
-            connect(input.box, &NumberBox::copyResultAsked, this,
-                    [this, &calculation, box = input.box] { copyResult(calculation, box); });
+            input.box->offerCopyOf(copyResult);
+            connect(input.box, &NumberBox::copyResultAsked, copyResult, &QAction::trigger);
+            connect(input.box, &NumberBox::copied, this, [this](const QString& text, bool removed) {
+                announcer_->sayNow((removed ? u"Leikattu "_s : u"Kopioitu "_s) + text);
+            });
         }
+        for (QWidget* choice : calculation.choices)
+            choice->installEventFilter(this);
         connect(calculation.result, &ResultLabel::copied, this,
                 [this](const QString& text) { announcer_->sayNow(u"Kopioitu "_s + text); });
+        connect(calculation.result, &ResultLabel::refused, this,
+                [this, &calculation](const QString& why) { refuseCopy(calculation, why); });
     }
-    new QShortcut(QKeySequence::Copy, Combo1, this, [this] { copyResult(calculations_[weightRow], Combo1); },
-                  Qt::WidgetShortcut);
+}
+
+// A check box, an option and the list have neither a menu nor Copy of their
+// own: both offer their calculation's result.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    const Calculation* calculation = calculationOf(qobject_cast<QWidget*>(watched));
+    if (calculation == nullptr)
+        return QMainWindow::eventFilter(watched, event);
+    QAction* copyResult = calculation->result->copyResultAction();
+    if (event->type() == QEvent::ContextMenu) {
+        auto* menu = new QMenu(static_cast<QWidget*>(watched));
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(copyResult);
+        popUp(menu, static_cast<QContextMenuEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event) == QKeySequence::Copy) {
+        copyResult->trigger();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The desktop's keys for what the pointer would show: Ctrl+F1 for the tool
@@ -325,18 +355,18 @@ void Form1::connectEvents()
 
 void Form1::Text1_Change() { recompute(calculations_[impactRow]); }
 void Form1::Text2_Change() { recompute(calculations_[brakingRow]); }
-void Form1::Check1_Click() { recompute(calculations_[brakingRow]); }
+void Form1::Check1_Click() { recompute(calculations_[brakingRow], QString()); }
 void Form1::Text3_Change() { recompute(calculations_[alcoholRow]); }
 void Form1::Text4_Change() { recompute(calculations_[alcoholRow]); }
-void Form1::Option1_Click() { recompute(calculations_[alcoholRow]); }
-void Form1::Option2_Click() { recompute(calculations_[alcoholRow]); }
+void Form1::Option1_Click() { recompute(calculations_[alcoholRow], QString()); }
+void Form1::Option2_Click() { recompute(calculations_[alcoholRow], QString()); }
 void Form1::Text5_Change() { recompute(calculations_[fallTimeRow]); }
 void Form1::Text6_Change() { recompute(calculations_[weightRow]); }
 // A screen reader says nothing of a body picked while the list is closed,
 // so the weight is announced with the body it is for.
 void Form1::Combo1_Click() { recompute(calculations_[weightRow], Combo1->currentText()); }
 
-void Form1::recompute(const Calculation& calculation, const QString& choice)
+void Form1::recompute(const Calculation& calculation, const std::optional<QString>& choice)
 {
     present(calculation.run(), calculation, choice);
 }
@@ -352,6 +382,14 @@ QString Form1::messageFor(calculators::Cause cause) const
     case OtherSeparator:
         return separator_ == u',' ? u"Virheellinen luku (desimaalierotin on pilkku)"_s
                                   : u"Virheellinen luku (desimaalierotin on piste)"_s;
+    case LineBreak:
+        return u"Virheellinen luku (rivinvaihto, jota ei näy)"_s;
+    case Tab:
+        return u"Virheellinen luku (sarkain, jota ei näy)"_s;
+    case NoBreakSpace:
+        return u"Virheellinen luku (välilyönti, jota ei näy)"_s;
+    case MinusSign:
+        return u"Virheellinen luku (miinusmerkki − ei käy, käytä -)"_s;
     case NumberTooLarge:
         return u"Luku on liian suuri"_s;
     case ResultTooLarge:
@@ -373,7 +411,8 @@ QString Form1::messageFor(calculators::Cause cause) const
 // Every run leaves the result current, with how it was reached, or stale,
 // with every reason its boxes give, and each box marked exactly as far as its
 // own text, or the failure, calls for.
-void Form1::present(const calculators::Outcome& outcome, const Calculation& calculation, const QString& choice)
+void Form1::present(const calculators::Outcome& outcome, const Calculation& calculation,
+                    const std::optional<QString>& choice)
 {
     std::vector<std::u16string> texts;
     for (const Calculation::Input& input : calculation.inputs)
@@ -408,7 +447,7 @@ const Form1::Calculation* Form1::calculationOf(const QWidget* control) const
         const bool isChoice = std::find(choices.begin(), choices.end(), control) != choices.end();
         const bool isInput = std::any_of(calculation.inputs.begin(), calculation.inputs.end(),
                                          [control](const Calculation::Input& input) { return input.box == control; });
-        if (isChoice || isInput)
+        if (isChoice || isInput || calculation.result == control)
             return &calculation;
     }
     return nullptr;
@@ -441,14 +480,13 @@ void Form1::openContextMenuOfFocus()
     QApplication::sendEvent(control, &event);
 }
 
-void Form1::copyResult(const Calculation& calculation, QWidget* askedAt)
+// Said where it was asked: at the control with the focus, where that is one
+// of the calculation's, else at the result, which a pointer asked.
+void Form1::refuseCopy(const Calculation& calculation, const QString& why)
 {
-    const QString whyNot = calculation.result->whyNotCopied();
-    if (whyNot.isEmpty()) {
-        calculation.result->copyResultAction()->trigger();
-        return;
-    }
-    const QString refusal = u"Ei kopioitu: "_s + whyNot;
+    QWidget* focus = focusWidget();
+    QWidget* askedAt = calculationOf(focus) == &calculation ? focus : calculation.result;
+    const QString refusal = u"Ei kopioitu: "_s + why;
     showTipAskedByKey(askedAt, refusal);
     announcer_->sayNow(refusal);
 }

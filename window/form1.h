@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class Announcer;
@@ -64,6 +65,7 @@ private slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void explainFocusedControl();
@@ -80,9 +82,11 @@ private:
     void connectEvents();
     void offerNoMaximizing();
 
-    void recompute(const Calculation& calculation, const QString& choice = {});
-    void present(const calculators::Outcome& outcome, const Calculation& calculation, const QString& choice);
-    void copyResult(const Calculation& calculation, QWidget* askedAt);
+    // `choice` is set where the user chose rather than typed (see Announcer::announce).
+    void recompute(const Calculation& calculation, const std::optional<QString>& choice = std::nullopt);
+    void present(const calculators::Outcome& outcome, const Calculation& calculation,
+                 const std::optional<QString>& choice);
+    void refuseCopy(const Calculation& calculation, const QString& why);
     [[nodiscard]] const Calculation* calculationOf(const QWidget* control) const;
     [[nodiscard]] QString messageFor(calculators::Cause cause) const;
 

@@ -8,7 +8,9 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
@@ -27,6 +29,23 @@ bool isOnlyAWhile(Qt::FocusReason reason)
 {
     return reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason
         || reason == Qt::ActiveWindowFocusReason;
+}
+
+// A terminal, a spreadsheet cell or a web page copies a number with a line
+// break or a tab after it, or before it, which nobody means to paste.
+QString withoutBreaksAtEnds(const QString& text)
+{
+    const auto isBreak = [](QChar character) {
+        return character == u'\n' || character == u'\r' || character == u'\t'
+            || character == QChar::LineSeparator || character == QChar::ParagraphSeparator;
+    };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBreak(text[begin]))
+        ++begin;
+    while (end > begin && isBreak(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 // The space QLineEdit keeps between the area it clips its text to and the
@@ -84,9 +103,24 @@ bool NumberBox::event(QEvent* event)
     return true;
 }
 
+// Qt's own items, but that a paste comes without breaks at its ends and a
+// copy or a cut is said. Qt 6.4 names none of its items, so each is found by
+// the words Qt gives it.
 void NumberBox::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
+    const auto replace = [this, menu](const char* qtText, auto&& instead) {
+        const QString text = QCoreApplication::translate("QLineEdit", qtText);
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(u'\t', 0, 0) == text) {
+                disconnect(action, &QAction::triggered, this, nullptr);
+                connect(action, &QAction::triggered, this, instead);
+            }
+        }
+    };
+    replace("&Paste", [this] { pasteFrom(QClipboard::Clipboard); });
+    replace("&Copy", [this] { copySelection(false); });
+    replace("Cu&t", [this] { copySelection(true); });
     if (copyResult_ != nullptr) {
         menu->addSeparator();
         menu->addAction(copyResult_);
@@ -98,12 +132,46 @@ void NumberBox::contextMenuEvent(QContextMenuEvent* event)
 // Copy with nothing to copy asks for the result instead.
 void NumberBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event == QKeySequence::Copy && !hasSelectedText() && copyResult_ != nullptr) {
+    const bool removing = event == QKeySequence::Cut;
+    if (event == QKeySequence::Copy && !hasSelectedText() && copyResult_ != nullptr)
         emit copyResultAsked();
-        event->accept();
+    else if ((event == QKeySequence::Copy || removing) && hasSelectedText())
+        copySelection(removing && !isReadOnly());
+    else if (event == QKeySequence::Paste)
+        pasteFrom(QClipboard::Clipboard);
+    else
+        QLineEdit::keyPressEvent(event);
+}
+
+// A middle click pastes the window system's selection, where it has one.
+void NumberBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()
+        && rect().contains(event->position().toPoint())) {
+        deselect();
+        pasteFrom(QClipboard::Selection);
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void NumberBox::pasteFrom(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString pasted = withoutBreaksAtEnds(QGuiApplication::clipboard()->text(mode));
+    if (!pasted.isEmpty() || hasSelectedText())
+        insert(pasted);
+}
+
+void NumberBox::copySelection(bool removing)
+{
+    const QString selection = selectedText();
+    if (removing)
+        cut();
+    else
+        copy();
+    emit copied(selection, removing);
 }
 
 void NumberBox::focusOutEvent(QFocusEvent* event)

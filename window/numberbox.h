@@ -2,6 +2,7 @@
 
 #include "looks.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <optional>
@@ -57,6 +58,8 @@ public:
 
 signals:
     void copyResultAsked();
+    // The box put `text` on the clipboard: copied, or cut out when `removed`.
+    void copied(const QString& text, bool removed);
 
 protected:
     bool event(QEvent* event) override;
@@ -64,6 +67,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -73,6 +77,8 @@ private:
         int selectionLength;
     };
 
+    void pasteFrom(QClipboard::Mode mode);
+    void copySelection(bool removing);
     [[nodiscard]] QRect textClip() const;
     [[nodiscard]] QRect lineRect() const;
     [[nodiscard]] int textAdvance() const;

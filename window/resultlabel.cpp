@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -28,13 +30,13 @@ ResultLabel::ResultLabel(const QString& figure, const QString& unit, QWidget* pa
     : QLabel(captionOf(figure, unit), parent)
     , figure_(figure)
     , caption_(text())
-    , copyResult_(new QAction(u"Kopioi tulos"_s, this))
+    , copyResult_(new QAction(u"Kopioi tulo&s"_s, this))
     , look_(this, QPalette::WindowText, [this](const QPalette& inherited) {
         return state_ == State::Stale ? std::optional(staleTextColour(inherited)) : std::nullopt;
     })
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    copyResult_->setEnabled(false);
+    nameForScreenReaders();
     connect(copyResult_, &QAction::triggered, this, &ResultLabel::copyResult);
 }
 
@@ -70,7 +72,24 @@ void ResultLabel::showCaption(const QString& caption)
     setText(fits ? caption : QFontMetricsF(font()).elidedText(caption, Qt::ElideRight, room_.width()));
     const QSize size(fits ? width : std::min(captionWidth(font(), text()), room_.width()), room_.height());
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, start_ | Qt::AlignTop, size, room_));
-    setAccessibleName(isCut() ? caption : QString());
+    nameForScreenReaders();
+}
+
+// What a screen reader reads as the label's text, on review too: the whole
+// caption, and whether it is the answer, while the eye tells that by colour.
+void ResultLabel::nameForScreenReaders()
+{
+    switch (state_) {
+    case State::Untouched:
+        setAccessibleName(caption_ + u" (ei vielä laskettu)"_s);
+        break;
+    case State::Stale:
+        setAccessibleName(caption_ + u" (vanhentunut)"_s);
+        break;
+    case State::Current:
+        setAccessibleName(caption_);
+        break;
+    }
 }
 
 // The description never repeats the caption; the tool tip begins with it
@@ -87,7 +106,7 @@ void ResultLabel::setState(State state)
     if (state == state_)
         return;
     state_ = state;
-    copyResult_->setEnabled(state == State::Current);
+    nameForScreenReaders();
     look_.update();
 }
 
@@ -117,6 +136,8 @@ void ResultLabel::copyResult()
 {
     if (state_ == State::Current)
         copy(figure_);
+    else
+        emit refused(whyNotCopied());
 }
 
 void ResultLabel::copy(const QString& text)
@@ -191,12 +212,28 @@ void ResultLabel::mouseReleaseEvent(QMouseEvent* event)
     offerSelection();
 }
 
+// Copy with nothing selected copies the result, as it does in the boxes.
 void ResultLabel::keyPressEvent(QKeyEvent* event)
 {
-    if (event == QKeySequence::Copy && hasSelectedText()) {
+    if (event != QKeySequence::Copy)
+        QLabel::keyPressEvent(event);
+    else if (hasSelectedText())
         copy(selectedCaption());
-        event->accept();
+    else
+        copyResult_->trigger();
+}
+
+// A label shows no cursor, so the focus a click gave it is marked as the
+// style marks focus that came by key: the style would draw nothing for a click.
+void ResultLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
         return;
-    }
-    QLabel::keyPressEvent(event);
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }

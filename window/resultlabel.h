@@ -44,7 +44,8 @@ public:
     [[nodiscard]] QString explanation() const;
 
     // Puts the figure of a current result, without its unit, on the
-    // clipboard; disabled while the result is not current.
+    // clipboard; while the result is not current, refuses with the reason.
+    // Always enabled, so that a keyboard user reaches it and hears why.
     [[nodiscard]] QAction* copyResultAction() const { return copyResult_; }
     // Why the result is not there to copy, in words that follow "Ei
     // kopioitu: "; empty while it is current.
@@ -53,6 +54,8 @@ public:
 signals:
     // `text` was just put on the clipboard.
     void copied(const QString& text);
+    // The result was asked for but is not there to copy, `why` in words that follow "Ei kopioitu: ".
+    void refused(const QString& why);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -60,10 +63,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void showCaption(const QString& caption);
     void describe(const QString& description);
+    void nameForScreenReaders();
     void setState(State state);
     void copyResult();
     void copy(const QString& text);
