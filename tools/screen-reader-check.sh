@@ -6,7 +6,8 @@
 #   HARNESS_DIR  the harness; default ../shared/screen-reader beside the repository
 #   VEMPARO      the program; default build/release/app/vemparo, else build/debug/app/vemparo
 # Needs what the harness does: apt-get install -y orca speech-dispatcher
-# metacity xvfb xdotool at-spi2-core dbus-x11, and the locale fi_FI.UTF-8.
+# metacity xvfb xdotool at-spi2-core dbus-x11, xclip for the pastes, and the
+# locale fi_FI.UTF-8.
 # Exit status: 0 all heard, 1 a line missing, 2 nothing to run.
 set -euo pipefail
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,6 +42,12 @@ said_during() {
         END { exit !found }' "$out/spoken.txt"
 }
 
+# Each step's name, a tab and a line Orca must not say alone during it.
+unwanted() {
+    awk 'match($0, /^step "[^"]*"/) { step = substr($0, 7, RLENGTH - 7) }
+         match($0, /^never ".*"$/) { print step "\t" substr($0, 8, RLENGTH - 8) }' "$steps"
+}
+
 missing=0
 count=0
 while IFS=$'\t' read -r step line; do
@@ -50,6 +57,13 @@ while IFS=$'\t' read -r step line; do
         missing=$((missing + 1))
     fi
 done < <(expected)
+while IFS=$'\t' read -r step line; do
+    count=$((count + 1))
+    if said_during "$step" "$line'"; then
+        echo "Said during \"$step\", and should not be: '$line'" >&2
+        missing=$((missing + 1))
+    fi
+done < <(unwanted)
 
 if [ "$missing" -gt 0 ]; then
     echo "$missing of $count expected lines unsaid; Orca's log: $out/debug.out" >&2

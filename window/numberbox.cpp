@@ -4,6 +4,7 @@
 #include "looks.h"
 #include "texttip.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -46,6 +47,19 @@ QString withoutBreaksAtEnds(const QString& text)
     while (end > begin && isBreak(text[end - 1]))
         --end;
     return text.mid(begin, end - begin);
+}
+
+// Runs `step` without telling a screen reader what it changes. Qt tells of
+// the selection a box takes or drops with the focus before it tells of the
+// focus itself, so that a screen reader reads the text twice on the way in,
+// and says "Text unselected", in English, on the way out; the focus brings
+// the text and its selection all the same.
+template <typename Step>
+void unheard(Step&& step)
+{
+    const QAccessible::UpdateHandler told = QAccessible::installUpdateHandler([](QAccessibleEvent* /*event*/) {});
+    step();
+    QAccessible::installUpdateHandler(told);
 }
 
 // The space QLineEdit keeps between the area it clips its text to and the
@@ -186,25 +200,32 @@ void NumberBox::focusOutEvent(QFocusEvent* event)
     resumeAt_.reset();
     if (isOnlyAWhile(reason))
         resumeAt_ = Place{cursorPosition(), selectionStart(), static_cast<int>(selectedText().size())};
-    QLineEdit::focusOutEvent(event);
-    setCursorPosition(0);
+    unheard([&] {
+        QLineEdit::focusOutEvent(event);
+        setCursorPosition(0);
+    });
     showWholeTextWhileCut();
 }
 
 void NumberBox::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
-    if (resumeAt_ && isOnlyAWhile(event->reason())) {
-        const Place place = *resumeAt_;
-        if (place.selectionLength == 0)
-            setCursorPosition(place.cursor);
-        else if (place.cursor == place.selectionStart)
-            setSelection(place.selectionStart + place.selectionLength, -place.selectionLength);
-        else
-            setSelection(place.selectionStart, place.selectionLength);
-    }
+    unheard([&] {
+        QLineEdit::focusInEvent(event);
+        if (resumeAt_ && isOnlyAWhile(event->reason()))
+            resumeSelection(*resumeAt_);
+    });
     resumeAt_.reset();
     showWholeTextWhileCut();
+}
+
+void NumberBox::resumeSelection(const Place& place)
+{
+    if (place.selectionLength == 0)
+        setCursorPosition(place.cursor);
+    else if (place.cursor == place.selectionStart)
+        setSelection(place.selectionStart + place.selectionLength, -place.selectionLength);
+    else
+        setSelection(place.selectionStart, place.selectionLength);
 }
 
 void NumberBox::showWholeTextWhileCut()

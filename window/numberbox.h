@@ -77,6 +77,7 @@ private:
         int selectionLength;
     };
 
+    void resumeSelection(const Place& place);
     void pasteFrom(QClipboard::Mode mode);
     void copySelection(bool removing);
     [[nodiscard]] QRect textClip() const;
