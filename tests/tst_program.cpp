@@ -166,6 +166,9 @@ private slots:
         QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("-h") << QStringList{u"-h"_s} << 0 << u"Käyttö: "_s << 0;
         QTest::newRow("--help-all") << QStringList{u"--help-all"_s} << 0 << u"Käyttö: "_s << 0;
+        // Qt lists its X11 options only in an X11 session.
+        QTest::newRow("--help-all, X11 session") << QStringList{u"XDG_SESSION_TYPE=x11"_s, u"--help-all"_s} << 0
+                                                 << u"Käyttö: "_s << 0;
         QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << version << 0;
         QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << version << 0;
         QTest::newRow("a Qt option, then -v") << QStringList{u"-reverse"_s, u"-v"_s} << 0 << version << 0;
@@ -247,10 +250,11 @@ private slots:
         const QString printed = QString::fromUtf8(program.readAllStandardOutput());
         QVERIFY2(status == 0 ? printed.startsWith(output) : printed.isEmpty() && errors.endsWith(output),
                  qPrintable(printed + errors));
-        // Qt's Finnish catalogue has these lines of the help in English.
-        QVERIFY2(!printed.contains(u"Displays"_s), qPrintable(printed));
+        QVERIFY2(englishDescriptions(printed).isEmpty(), qPrintable(englishDescriptions(printed).join(u'\n')));
         if (arguments.contains(u"--help-all"_s))
             QVERIFY2(printed.contains(u"-platform"_s) && printed.contains(u"-reverse"_s), qPrintable(printed));
+        if (arguments.contains(u"XDG_SESSION_TYPE=x11"_s))
+            QVERIFY2(printed.contains(u"--nograb"_s), qPrintable(printed));
     }
 
     void cleanupTestCase()
@@ -262,6 +266,35 @@ private slots:
 private:
     static constexpr int windowOpens = -1;
     static constexpr int qtGivesUp = -2;
+
+    // The options' descriptions in a help text that have a word of English,
+    // each whole, however the help wraps it. Qt does not offer the QML
+    // debugger's description for translation at all, so no catalogue reaches
+    // it; this program has no QML to debug.
+    static QStringList englishDescriptions(const QString& help)
+    {
+        static const QRegularExpression optionLine(u"^  (-[^\\s,]*(?:, -\\S+)?(?: <\\S+>)?) +(.*)$"_s);
+        static const QRegularExpression englishWord(
+            u"\\b(?:the|of|to|for|with|an?|and|in|from|by|is|be|can|help|window|icon|theme|name|mouse|plugins?|"
+            "debugger|Alias|Default|Disable|Display|Displays|Force|Path|Platform|Restores|Sets|Title)\\b"_s);
+        QStringList descriptions;
+        QStringList options;
+        for (const QString& line : help.split(u'\n')) {
+            const QRegularExpressionMatch option = optionLine.match(line);
+            if (option.hasMatch()) {
+                options << option.captured(1);
+                descriptions << option.captured(2);
+            } else if (line.startsWith(u"   "_s) && !descriptions.isEmpty()) {
+                descriptions.last() += u' ' + line.trimmed();
+            }
+        }
+        QStringList english;
+        for (qsizetype i = 0; i < descriptions.size(); ++i) {
+            if (!options[i].startsWith(u"--qmljsdebugger"_s) && descriptions[i].contains(englishWord))
+                english << options[i] + u": "_s + descriptions[i];
+        }
+        return english;
+    }
 
     // The windows on an X server, each with its WM_CLASS.
     static QString windowsOn(const QString& display)
