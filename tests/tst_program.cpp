@@ -159,10 +159,15 @@ private slots:
         QIcon::setThemeSearchPaths({themes.path()});
         QIcon::setThemeName(u"test"_s);
         Program program(u',');
-        const QList<QSize> sizes = program.window().windowIcon().availableSizes();
+        // The built-in picture until the first frame is painted: nothing on
+        // the way there reads the theme.
+        const QList<QSize> builtIn = program.window().windowIcon().availableSizes();
+        program.show();
+        const bool themed = QTest::qWaitFor([&] { return program.window().windowIcon().availableSizes().contains(QSize(256, 256)); });
         QIcon::setThemeSearchPaths(searchPaths);
         QIcon::setThemeName(themeName);
-        QVERIFY2(sizes.contains(QSize(256, 256)), qPrintable(QDebug::toString(sizes)));
+        QCOMPARE(builtIn, (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+        QVERIFY2(themed, qPrintable(QDebug::toString(program.window().windowIcon().availableSizes())));
     }
 
     void commandLine_data()
