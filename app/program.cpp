@@ -51,7 +51,7 @@ bool Program::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && form_.windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
         // Queued, so that the window paints for this expose first.
-        QMetaObject::invokeMethod(this, &Program::takeThemeIcon, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "takeThemeIcon", Qt::QueuedConnection);
     }
     return false;
 }

@@ -27,9 +27,11 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    void takeThemeIcon();
+
 private:
     void Form_Load();
-    void takeThemeIcon();
 
     Form1 form_;
 };
