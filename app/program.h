@@ -2,7 +2,12 @@
 
 #include "form1.h"
 
+#include <QIcon>
 #include <QObject>
+
+// The program's picture at the two sizes title bars and task bars ask for,
+// built in.
+[[nodiscard]] QIcon builtInIcon();
 
 // The running program: its one window, filled at start-up, and the two menu
 // commands.
@@ -18,6 +23,12 @@ public:
 public slots:
     void ifo_Click();
     void quitti_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void takeThemeIcon();
 
 private:
     void Form_Load();

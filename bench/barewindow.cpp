@@ -1,5 +1,8 @@
 #include "barewindow.h"
 
+#include "fonts.h"
+#include "program.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -32,10 +35,15 @@ BareWindow::BareWindow()
     auto* client = new QWidget(this);
     setCentralWidget(client);
     client->setFixedSize(327, 312);
+    client->setFont(controlFont());
+    setWindowIcon(builtInIcon());
 
     std::vector<QWidget*> controls;
-    for (int i = 1; i <= labels; ++i)
-        controls.push_back(new QLabel(u"Label %1"_s.arg(i), client));
+    for (int i = 1; i <= labels; ++i) {
+        auto* label = new QLabel(u"Label %1"_s.arg(i), client);
+        label->setFont(labelFont());
+        controls.push_back(label);
+    }
     for (int i = 1; i <= boxes; ++i)
         controls.push_back(new QLineEdit(u"0"_s, client));
     controls.push_back(new QCheckBox(u"Check"_s, client));
