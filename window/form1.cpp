@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 #include <string>
@@ -291,8 +292,20 @@ void Form1::offerResultsForCopying()
 
 // A check box, an option and the list have neither a menu nor Copy of their
 // own: both offer their calculation's result.
+//
+// A popup of the window's own (a menu, the body list) takes the keyboard
+// while the window stays active, yet Qt tells a screen reader that the
+// window was activated when its focus goes to the popup, and Orca then says
+// the window's name after the menu's first item, and again as the popup
+// closes: the window hears nothing of that focus going and coming back.
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && (event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn)) {
+        const bool leavingForPopup = event->type() == QEvent::FocusOut && QApplication::activePopupWidget() != nullptr;
+        const bool backFromPopup = event->type() == QEvent::FocusIn && focusLentToPopup_;
+        focusLentToPopup_ = leavingForPopup;
+        return leavingForPopup || backFromPopup;
+    }
     const Calculation* calculation = calculationOf(qobject_cast<QWidget*>(watched));
     if (calculation == nullptr)
         return QMainWindow::eventFilter(watched, event);
@@ -326,6 +339,12 @@ void Form1::keyPressEvent(QKeyEvent* event)
         openContextMenuOfFocus();
     else
         QMainWindow::keyPressEvent(event);
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    windowHandle()->installEventFilter(this);
 }
 
 void Form1::createMenu()

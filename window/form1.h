@@ -66,6 +66,7 @@ private slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void explainFocusedControl();
@@ -91,6 +92,7 @@ private:
     [[nodiscard]] QString messageFor(calculators::Cause cause) const;
 
     char16_t separator_;
+    bool focusLentToPopup_ = false;
     Announcer* announcer_ = nullptr;
     std::vector<Calculation> calculations_;
 
