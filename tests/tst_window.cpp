@@ -1018,6 +1018,9 @@ private slots:
         QCOMPARE(shown(), tip);
         // A result clicked shows that it has the focus, as a box does by its frame and cursor.
         if (auto* result = qobject_cast<ResultLabel*>(target)) {
+            box(u"Text6"_s)->setFocus();
+            QTest::mouseClick(result, Qt::LeftButton, {}, QPoint(2, result->height() / 2));
+            QVERIFY(result->hasFocus());
             const QImage focused = result->grab().toImage();
             box(u"Text6"_s)->setFocus();
             QVERIFY(result->grab().toImage() != focused);

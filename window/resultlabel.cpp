@@ -35,7 +35,10 @@ ResultLabel::ResultLabel(const QString& figure, const QString& unit, QWidget* pa
         return state_ == State::Stale ? std::optional(staleTextColour(inherited)) : std::nullopt;
     })
 {
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable from the first press on: a selectable label keeps its caption
+    // in a text document, which costs every start-up and every new caption
+    // until someone points at it.
+    setFocusPolicy(Qt::ClickFocus);
     nameForScreenReaders();
     connect(copyResult_, &QAction::triggered, this, &ResultLabel::copyResult);
 }
@@ -201,6 +204,7 @@ void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ResultLabel::mousePressEvent(QMouseEvent* event)
 {
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (event->button() == Qt::LeftButton)
         figureSelected_ = false;
     QLabel::mousePressEvent(event);
