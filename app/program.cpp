@@ -1,10 +1,8 @@
 #include "program.h"
 
 #include "about.h"
-#include "weight.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QIcon>
 #include <QWindow>
 
@@ -16,19 +14,12 @@ QIcon builtInIcon()
     return icon;
 }
 
-namespace {
-
-constexpr int earth = 2;
-
-} // namespace
-
 Program::Program(char16_t decimalSeparator)
     : form_(decimalSeparator)
 {
     form_.setWindowIcon(builtInIcon());
     connect(form_.quitCommand(), &QAction::triggered, this, &Program::quitti_Click);
     connect(form_.aboutCommand(), &QAction::triggered, this, &Program::ifo_Click);
-    Form_Load();
 }
 
 // The installed icon theme has the picture up to 256 pixels, which task
@@ -63,15 +54,6 @@ void Program::takeThemeIcon()
         form_.setWindowIcon(themed);
 }
 
-void Program::Form_Load()
-{
-    QComboBox* list = form_.bodyList();
-    int position = 0;
-    for (const auto& body : calculators::bodies())
-        list->insertItem(position++, QString::fromStdU16String(std::u16string(body.name)));
-    // Shown and chosen agree from the start, so a weight typed at once is on Earth.
-    list->setCurrentIndex(earth);
-}
 
 void Program::ifo_Click() { showAbout(&form_); }
 

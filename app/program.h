@@ -31,7 +31,5 @@ private slots:
     void takeThemeIcon();
 
 private:
-    void Form_Load();
-
     Form1 form_;
 };

@@ -61,7 +61,7 @@ Outcome bloodAlcohol(std::u16string_view alcohol, std::u16string_view mass, Sex 
             const values::Tagged concentration = values::divide(grams, body, separator);
             return values::toFixed(concentration, separator).toText(separator);
         });
-        return Shown{figure, u"promillea",
+        return Shown{figure, bloodAlcoholUnit,
                      explain(bloodAlcoholFormula,
                              {term(u"A", grams.asDouble(), u" g", separator),
                               term(u"m", kilograms.asDouble(), u" kg", separator),

@@ -10,6 +10,7 @@ namespace calculators {
 enum class Sex { NotChosen, Man, Woman };
 
 // How the concentration is worked out: A grams, m kilograms, r the ratio.
+inline constexpr std::u16string_view bloodAlcoholUnit = u"promillea";
 inline constexpr std::u16string_view bloodAlcoholFormula = u"A / (m · r) promillea";
 
 // What is said of the ratio when neither option is chosen, and the one for a

@@ -40,7 +40,7 @@ Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator
         // Rounded to four decimals before the factor, as the speed was always worked out.
         const auto rounded = values::Tagged::fixed(values::Fixed::fromDouble(values::squareRoot(metres)));
         const values::Tagged speed = values::multiply(rounded, surface.factor, separator);
-        return Shown{speed.toText(separator), u"km/h",
+        return Shown{speed.toText(separator), brakingSpeedUnit,
                      explain(brakingSpeedFormula(wetRoad, separator), {term(u"L", metres, u" m", separator), std::u16string(surface.name)})};
     });
 }

@@ -11,6 +11,7 @@ namespace calculators {
 // 8.8 * round4(sqrt(length)) on a wet one (a double, up to 15 digits).
 // `wetRoad` is the check box's value: 1 is wet; 0 and 2 (greyed) are dry.
 // How the speed is worked out on the road `wetRoad` tells, L the length.
+inline constexpr std::u16string_view brakingSpeedUnit = u"km/h";
 [[nodiscard]] std::u16string brakingSpeedFormula(int wetRoad, char16_t separator);
 
 [[nodiscard]] Outcome brakingSpeed(std::u16string_view length, int wetRoad, char16_t separator);

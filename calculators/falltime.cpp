@@ -13,7 +13,7 @@ Outcome fallTime(std::u16string_view height, char16_t separator)
     return settleOneInput(height, separator, [&](double metres) {
         const double quotient = values::checkedDivide(metres, 5.0);
         const values::Fixed time = values::Fixed::fromDouble(values::squareRoot(quotient));
-        return Shown{time.toText(separator), u"s", explain(fallTimeFormula, {term(u"h", metres, u" m", separator)})};
+        return Shown{time.toText(separator), fallTimeUnit, explain(fallTimeFormula, {term(u"h", metres, u" m", separator)})};
     });
 }
 

@@ -13,7 +13,7 @@ Outcome impactSpeed(std::u16string_view height, char16_t separator)
     return settleOneInput(height, separator, [&](double metres) {
         const double product = values::checkedMultiply(metres, 206.0);
         const values::Fixed speed = values::Fixed::fromDouble(values::squareRoot(product));
-        return Shown{speed.toText(separator), u"km/h",
+        return Shown{speed.toText(separator), impactSpeedUnit,
                      explain(impactSpeedFormula, {term(u"h", metres, u" m", separator)})};
     });
 }

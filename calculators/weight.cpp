@@ -48,7 +48,7 @@ Outcome weight(std::u16string_view weight, int bodyIndex, char16_t separator)
     return settleOneInput(weight, separator, [&](double kilograms) {
         const values::Tagged there = values::multiply(values::Tagged::number(kilograms), body.factor, separator);
         const std::u16string name = u" (" + std::u16string(body.name) + u")";
-        return Shown{there.toText(separator), u"kg",
+        return Shown{there.toText(separator), weightUnit,
                      explain(weightFormula, {term(u"m", kilograms, u" kg", separator),
                                            term(u"k", body.factor.toDouble(separator), name, separator)})};
     });

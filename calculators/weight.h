@@ -17,6 +17,7 @@ struct Body {
 [[nodiscard]] const std::array<Body, 11>& bodies();
 
 // How the weight there is worked out: m kilograms, k the body's factor.
+inline constexpr std::u16string_view weightUnit = u"kg";
 inline constexpr std::u16string_view weightFormula = u"m · k kg";
 
 // A weight of `weight` kg on the body at `bodyIndex`, written with up to 15

@@ -12,11 +12,11 @@
 #include "resultlabel.h"
 #include "weight.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -26,10 +26,11 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <string>
+#include <array>
 #include <variant>
 
 using namespace Qt::StringLiterals;
+using Kind = Form1::Kind;
 
 namespace {
 
@@ -47,55 +48,90 @@ QRect fromTwips(const QRect& twips)
 // A result may reach this close to the window's far edge, no closer.
 constexpr int resultMargin = 8;
 
-template <typename Control>
-Control* createControl(QWidget* parent, const char* name, const QString& text)
-{
-    auto* control = new Control(text, parent);
-    control->setObjectName(QLatin1StringView(name));
-    return control;
-}
-
-QLabel* createLabel(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* label = createControl<QLabel>(parent, name, caption);
-    label->setFont(labelFont());
-    return label;
-}
-
-// Every result starts out as nothing worked out yet: zero of its unit.
-ResultLabel* createResult(QWidget* parent, const char* name, const QString& unit)
-{
-    auto* result = new ResultLabel(u"0"_s, unit, parent);
-    result->setObjectName(QLatin1StringView(name));
-    result->setFont(labelFont());
-    return result;
-}
-
-QString withoutColon(QString caption)
-{
-    caption.chop(caption.endsWith(u':') ? 1 : 0);
-    return caption;
-}
-
-std::u16string textOf(const NumberBox* box) { return box->text().toStdU16String(); }
-
 QString fromStd(std::u16string_view text) { return QStringView(text).toString(); }
 
-// Where each calculation stands in the table, the order of the window.
-enum : std::size_t { impactRow, brakingRow, alcoholRow, fallTimeRow, weightRow };
+QString withoutColon(std::u16string_view caption)
+{
+    return fromStd(caption.ends_with(u':') ? caption.substr(0, caption.size() - 1) : caption);
+}
+
+// How each calculation runs on what was read, how it is worked out before
+// any run, and what it says beside a result the user may take for another.
+struct Rule {
+    using Reading = Form1::Reading;
+    calculators::Outcome (*run)(const Reading& reading, char16_t separator);
+    std::u16string (*formula)(const Reading& reading, char16_t separator);
+    std::u16string_view (*caveat)(const Reading& reading) = [](const Reading&) { return std::u16string_view(); };
+};
+
+} // namespace
+
+// Check1 ends where Label4 begins and Option1 where Option2 begins, each one
+// pixel short of the size it was once drawn with, so that no two controls
+// share a pixel but Label9 and Option2. A result's text is its unit.
+std::span<const Form1::Row> Form1::rows()
+{
+    using namespace calculators;
+    static const std::array<Row, 26> table{{
+        {u"Label1", Kind::Heading, u"Kappaleen nopeus iskeytyessään maahan:", {120, 120, 3885, 240}, 0, 0},
+        {u"Label2", Kind::Caption, u"Putoamiskorkeus(m):", {120, 480, 1890, 240}, 2, 0},
+        {u"Text1", Kind::Box, u"0", {2040, 480, 1215, 285}, 1, 0, &Form1::Text1_Change},
+        {u"Label3", Kind::Result, impactSpeedUnit, {3360, 480, 585, 240}, 3, 0},
+        {u"Label6", Kind::Heading, u"Auton nopeus jarrutusjälkien perusteella:", {120, 960, 3600, 240}, 7, 1},
+        {u"Label5", Kind::Caption, u"Jälkien pituus(m):", {120, 1320, 1545, 240}, 6, 1},
+        {u"Text2", Kind::Box, u"0", {1680, 1320, 735, 285}, 4, 1, &Form1::Text2_Change},
+        {u"Check1", Kind::Check, u"Märkä", {2520, 1320, 840, 315}, 8, 1, &Form1::Check1_Click},
+        {u"Label4", Kind::Result, brakingSpeedUnit, {3360, 1320, 585, 240}, 5, 1},
+        {u"Label7", Kind::Heading, u"Veren alkoholipitoisuus promilleina:", {120, 1800, 3165, 240}, 10, 2},
+        {u"Option1", Kind::Option, u"Mies", {2520, 2040, 735, 240}, 13, 2, &Form1::Option1_Click},
+        {u"Label8", Kind::Caption, u"Juotu määrä(g):", {120, 2160, 1395, 240}, 11, 2},
+        {u"Text3", Kind::Box, u"0", {1560, 2160, 855, 285}, 9, 2, &Form1::Text3_Change},
+        {u"Option2", Kind::Option, u"Nainen", {2520, 2280, 855, 255}, 14, 2, &Form1::Option2_Click},
+        {u"Label10", Kind::Caption, u"Henkilön massa(kg):", {120, 2520, 1845, 240}, 16, 2},
+        {u"Text4", Kind::Box, u"0", {2040, 2520, 375, 285}, 15, 2, &Form1::Text4_Change},
+        {u"Label9", Kind::Result, bloodAlcoholUnit, {2520, 2520, 990, 240}, 12, 2},
+        {u"Label13", Kind::Heading, u"Kuinka paljon aikaa kuluu kun kappale putoaa:", {120, 3000, 4140, 240}, 20, 3},
+        {u"Label12", Kind::Caption, u"Putoamiskorkeus(m):", {120, 3360, 1890, 240}, 19, 3},
+        {u"Text5", Kind::Box, u"0", {2040, 3360, 1335, 285}, 17, 3, &Form1::Text5_Change},
+        {u"Label11", Kind::Result, fallTimeUnit, {3480, 3360, 255, 240}, 18, 3},
+        {u"Label14", Kind::Heading, u"Oma painosi eri planeetoilla:", {120, 3840, 2550, 240}, 22, 4},
+        {u"Label15", Kind::Caption, u"Painosi(kg):", {120, 4200, 1065, 240}, 23, 4},
+        {u"Text6", Kind::Box, u"0", {1320, 4200, 495, 315}, 21, 4, &Form1::Text6_Change},
+        {u"Combo1", Kind::List, u"Maa", {1920, 4200, 1455, 315}, 25, 4, &Form1::Combo1_Click},
+        {u"Label16", Kind::Result, weightUnit, {3480, 4200, 375, 240}, 24, 4},
+    }};
+    return table;
+}
+
+namespace {
+
+const Rule& ruleOf(std::size_t calculation)
+{
+    using namespace calculators;
+    using Reading = Form1::Reading;
+    static const std::array<Rule, 5> rules{{
+        {[](const Reading& read, char16_t separator) { return impactSpeed(read.texts[0], separator); },
+         [](const Reading& /*read*/, char16_t /*separator*/) { return std::u16string(impactSpeedFormula); }},
+        {[](const Reading& read, char16_t separator) { return brakingSpeed(read.texts[0], read.wetRoad, separator); },
+         [](const Reading& read, char16_t separator) { return brakingSpeedFormula(read.wetRoad, separator); }},
+        {[](const Reading& read, char16_t separator) {
+             return bloodAlcohol(read.texts[0], read.texts[1], read.sex, separator);
+         },
+         [](const Reading& /*read*/, char16_t /*separator*/) { return std::u16string(bloodAlcoholFormula); },
+         [](const Reading& read) { return read.sex == Sex::NotChosen ? sexNotChosen : std::u16string_view(); }},
+        {[](const Reading& read, char16_t separator) { return fallTime(read.texts[0], separator); },
+         [](const Reading& /*read*/, char16_t /*separator*/) { return std::u16string(fallTimeFormula); }},
+        {[](const Reading& read, char16_t separator) { return weight(read.texts[0], read.body, separator); },
+         [](const Reading& /*read*/, char16_t /*separator*/) { return std::u16string(weightFormula); }},
+    }};
+    return rules.at(calculation);
+}
 
 // The check box's value as the calculation knows it: 0 unticked, 1 ticked, 2 greyed.
 int valueOf(const QCheckBox* box)
 {
     const Qt::CheckState state = box->checkState();
     return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
-}
-
-calculators::Sex sexOf(const QRadioButton* man, const QRadioButton* woman)
-{
-    if (man->isChecked())
-        return calculators::Sex::Man;
-    return woman->isChecked() ? calculators::Sex::Woman : calculators::Sex::NotChosen;
 }
 
 } // namespace
@@ -108,122 +144,102 @@ Form1::Form1(char16_t decimalSeparator, QWidget* parent)
     setWindowTitle(u"Vemparo v1.0"_s);
     useOwnAccessibleInterfaces();
     createControls();
-    describeCalculations();
-    placeControls();
     setFocusOrder();
-    introduceInputs();
     offerResultsForCopying();
     createMenu();
-    connectEvents();
+    Form_Load();
     offerNoMaximizing();
 }
 
+QComboBox* Form1::bodyList() const { return findChild<QComboBox*>(u"Combo1"_s); }
+
+// Every control of the table, created, placed, named and wired in its order,
+// and gathered into its calculation. Wired only once its initial value is
+// set, so that setting it runs nothing.
 void Form1::createControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(u"client"_s);
     client->setFont(controlFont());
     setCentralWidget(client);
-
-    Label1 = createLabel(client, "Label1", u"Kappaleen nopeus iskeytyessään maahan:"_s);
-    Label2 = createLabel(client, "Label2", u"Putoamiskorkeus(m):"_s);
-    Text1 = createControl<NumberBox>(client, "Text1", u"0"_s);
-    Label3 = createResult(client, "Label3", u"km/h"_s);
-
-    Label6 = createLabel(client, "Label6", u"Auton nopeus jarrutusjälkien perusteella:"_s);
-    Label5 = createLabel(client, "Label5", u"Jälkien pituus(m):"_s);
-    Text2 = createControl<NumberBox>(client, "Text2", u"0"_s);
-    Check1 = createControl<QCheckBox>(client, "Check1", u"Märkä"_s);
-    Label4 = createResult(client, "Label4", u"km/h"_s);
-
-    Label7 = createLabel(client, "Label7", u"Veren alkoholipitoisuus promilleina:"_s);
-    Option1 = createControl<QRadioButton>(client, "Option1", u"Mies"_s);
-    Label8 = createLabel(client, "Label8", u"Juotu määrä(g):"_s);
-    Text3 = createControl<NumberBox>(client, "Text3", u"0"_s);
-    Option2 = createControl<QRadioButton>(client, "Option2", u"Nainen"_s);
-    Label10 = createLabel(client, "Label10", u"Henkilön massa(kg):"_s);
-    Text4 = createControl<NumberBox>(client, "Text4", u"0"_s);
-    Label9 = createResult(client, "Label9", u"promillea"_s);
-
-    Label13 = createLabel(client, "Label13", u"Kuinka paljon aikaa kuluu kun kappale putoaa:"_s);
-    Label12 = createLabel(client, "Label12", u"Putoamiskorkeus(m):"_s);
-    Text5 = createControl<NumberBox>(client, "Text5", u"0"_s);
-    Label11 = createResult(client, "Label11", u"s"_s);
-
-    Label14 = createLabel(client, "Label14", u"Oma painosi eri planeetoilla:"_s);
-    Label15 = createLabel(client, "Label15", u"Painosi(kg):"_s);
-    Text6 = createControl<NumberBox>(client, "Text6", u"0"_s);
-    // A list without an edit field: the body shown is always the one the weight uses.
-    Combo1 = new QComboBox(client);
-    Combo1->setObjectName(u"Combo1"_s);
-    Combo1->setAccessibleName(u"Taivaankappale"_s);
-    Label16 = createResult(client, "Label16", u"kg"_s);
-
+    calculations_.resize(rows().back().calculation + 1);
+    for (const Row& row : rows()) {
+        QWidget* control = createControl(row, client);
+        control->setObjectName(fromStd(row.name));
+        place(control, row);
+        introduce(row, control);
+    }
+    centralWidget()->setFixedSize(clientArea);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     announcer_ = new Announcer(this);
     announcer_->setObjectName(u"announcer"_s);
 }
 
-void Form1::describeCalculations()
+QWidget* Form1::createControl(const Row& row, QWidget* client)
 {
-    using namespace calculators;
-    calculations_ = {
-        {Label1, {{Label2, Text1}}, {}, Label3,
-         [this] { return impactSpeed(textOf(Text1), separator_); }, [] { return fromStd(impactSpeedFormula); }},
-        {Label6, {{Label5, Text2}}, {Check1}, Label4,
-         [this] { return brakingSpeed(textOf(Text2), valueOf(Check1), separator_); },
-         [this] { return fromStd(brakingSpeedFormula(valueOf(Check1), separator_)); }},
-        {Label7, {{Label8, Text3}, {Label10, Text4}}, {Option1, Option2}, Label9,
-         [this] { return bloodAlcohol(textOf(Text3), textOf(Text4), sexOf(Option1, Option2), separator_); },
-         [] { return fromStd(bloodAlcoholFormula); },
-         [this] { return sexOf(Option1, Option2) == Sex::NotChosen ? fromStd(sexNotChosen) : QString(); }},
-        {Label13, {{Label12, Text5}}, {}, Label11,
-         [this] { return fallTime(textOf(Text5), separator_); }, [] { return fromStd(fallTimeFormula); }},
-        {Label14, {{Label15, Text6}}, {Combo1}, Label16,
-         [this] { return weight(textOf(Text6), Combo1->currentIndex(), separator_); },
-         [] { return fromStd(weightFormula); }},
-    };
+    Calculation& calculation = calculations_.at(row.calculation);
+    const QString text = fromStd(row.text);
+    switch (row.kind) {
+    case Kind::Heading:
+    case Kind::Caption: {
+        auto* label = new QLabel(text, client);
+        label->setFont(labelFont());
+        if (row.kind == Kind::Heading)
+            calculation.heading = label;
+        else
+            calculation.inputs.push_back({label, nullptr});
+        return label;
+    }
+    case Kind::Box: {
+        auto* box = new NumberBox(text, client);
+        calculation.inputs.back().box = box;
+        connect(box, &QLineEdit::textChanged, this, row.event);
+        return box;
+    }
+    case Kind::Result:
+        // Every result starts out as nothing worked out yet: zero of its unit.
+        calculation.result = new ResultLabel(u"0"_s, text, client);
+        calculation.result->setFont(labelFont());
+        return calculation.result;
+    case Kind::Check: {
+        auto* box = new QCheckBox(text, client);
+        connect(box, &QCheckBox::toggled, this, row.event);
+        calculation.choices.push_back(box);
+        return box;
+    }
+    case Kind::Option: {
+        auto* option = new QRadioButton(text, client);
+        connect(option, &QRadioButton::clicked, this, row.event);
+        calculation.choices.push_back(option);
+        return option;
+    }
+    case Kind::List: {
+        // A list without an edit field: the body shown is always the one the weight uses.
+        auto* list = new QComboBox(client);
+        list->setAccessibleName(u"Taivaankappale"_s);
+        connect(list, &QComboBox::activated, this, row.event);
+        calculation.choices.push_back(list);
+        return list;
+    }
+    }
+    return nullptr;
 }
 
-// Check1 ends where Label4 begins and Option1 where Option2 begins, each one
-// pixel short of the size it was once drawn with, so that no two controls
-// share a pixel but Label9 and Option2.
-void Form1::placeControls()
+// A caption takes the width its text needs in the font at hand, one line
+// high; a result the room to the window's edge, from the side it starts on.
+void Form1::place(QWidget* control, const Row& row)
 {
-    struct Placement {
-        QWidget* control;
-        QRect twips;
-    };
-    const Placement placements[] = {
-        {Label1, {120, 120, 3885, 240}},   {Label2, {120, 480, 1890, 240}},
-        {Text1, {2040, 480, 1215, 285}},   {Label3, {3360, 480, 585, 240}},
-        {Label6, {120, 960, 3600, 240}},   {Label5, {120, 1320, 1545, 240}},
-        {Text2, {1680, 1320, 735, 285}},   {Check1, {2520, 1320, 840, 315}},
-        {Label4, {3360, 1320, 585, 240}},  {Label7, {120, 1800, 3165, 240}},
-        {Option1, {2520, 2040, 735, 240}}, {Label8, {120, 2160, 1395, 240}},
-        {Text3, {1560, 2160, 855, 285}},   {Option2, {2520, 2280, 855, 255}},
-        {Label10, {120, 2520, 1845, 240}}, {Text4, {2040, 2520, 375, 285}},
-        {Label9, {2520, 2520, 990, 240}},  {Label13, {120, 3000, 4140, 240}},
-        {Label12, {120, 3360, 1890, 240}}, {Text5, {2040, 3360, 1335, 285}},
-        {Label11, {3480, 3360, 255, 240}}, {Label14, {120, 3840, 2550, 240}},
-        {Label15, {120, 4200, 1065, 240}}, {Text6, {1320, 4200, 495, 315}},
-        {Combo1, {1920, 4200, 1455, 315}}, {Label16, {3480, 4200, 375, 240}},
-    };
-    for (const auto& [control, twips] : placements) {
-        QRect area = fromTwips(twips);
-        if (auto* result = qobject_cast<ResultLabel*>(control)) {
-            area.setRight(clientArea.width() - 1 - resultMargin);
-            result->setRoom(mirroredIfRightToLeft(area), isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
-        } else {
-            // A caption takes the width its text needs in the font at hand, one line high.
-            if (const auto* label = qobject_cast<QLabel*>(control))
-                area.setWidth(captionWidth(label->font(), label->text()));
-            if (auto* box = qobject_cast<NumberBox*>(control))
-                box->setNoteRoom(QRect(QPoint(0, 0), clientArea));
-            control->setGeometry(mirroredIfRightToLeft(area));
-        }
+    QRect area = fromTwips(row.twips);
+    if (auto* result = qobject_cast<ResultLabel*>(control)) {
+        area.setRight(clientArea.width() - 1 - resultMargin);
+        result->setRoom(mirroredIfRightToLeft(area), isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+        return;
     }
-    centralWidget()->setFixedSize(clientArea);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (row.kind == Kind::Heading || row.kind == Kind::Caption)
+        area.setWidth(captionWidth(control->font(), fromStd(row.text)));
+    if (auto* box = qobject_cast<NumberBox*>(control))
+        box->setNoteRoom(QRect(QPoint(0, 0), clientArea));
+    control->setGeometry(mirroredIfRightToLeft(area));
 }
 
 // The table reads left to right; a right-to-left window shows it as a layout
@@ -233,37 +249,54 @@ QRect Form1::mirroredIfRightToLeft(const QRect& area) const
     return QStyle::visualRect(layoutDirection(), QRect(QPoint(0, 0), clientArea), area);
 }
 
-// The window keeps its size, so a maximize button would do nothing.
-void Form1::offerNoMaximizing()
-{
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-}
-
-void Form1::setFocusOrder()
-{
-    QWidget* const order[] = {Text1, Text2, Check1, Text3, Option1, Option2, Text4, Text5, Text6, Combo1};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    // As Tab would leave it, so that the first number typed replaces the "0".
-    Text1->selectAll();
-    Text1->setFocus();
-}
-
 // Each caption is its input's buddy, so a screen reader names the input by
 // it. Two calculations ask for a fall height under the same caption, so
 // every input's name goes on with the question its calculation answers, and
 // so does its caption's, which is what screen readers read for the input.
-void Form1::introduceInputs()
+void Form1::introduce(const Row& row, QWidget* control)
 {
-    for (const Calculation& calculation : calculations_) {
-        for (const auto& [caption, input] : calculation.inputs) {
-            caption->setBuddy(input);
-            input->setCaption(withoutColon(caption->text()));
-            input->setAccessibleName(u"%1 (%2)"_s.arg(caption->text(), withoutColon(calculation.heading->text())));
-            caption->setAccessibleName(input->accessibleName());
-        }
-    }
+    auto* box = qobject_cast<NumberBox*>(control);
+    if (box == nullptr)
+        return;
+    const Row& caption = *std::find_if(std::make_reverse_iterator(&row), std::make_reverse_iterator(rows().data()),
+                                       [](const Row& each) { return each.kind == Kind::Caption; });
+    const Row& heading = *std::find_if(rows().begin(), rows().end(), [&](const Row& each) {
+        return each.calculation == row.calculation && each.kind == Kind::Heading;
+    });
+    QLabel* label = calculations_.at(row.calculation).inputs.back().caption;
+    label->setBuddy(box);
+    box->setCaption(withoutColon(caption.text));
+    box->setAccessibleName(u"%1 (%2)"_s.arg(fromStd(caption.text), withoutColon(heading.text)));
+    label->setAccessibleName(box->accessibleName());
+}
+
+// Tab visits the controls in the order of their tab indexes; labels take no focus.
+void Form1::setFocusOrder()
+{
+    std::vector<const Row*> order;
+    for (const Row& row : rows())
+        if (row.kind != Kind::Heading && row.kind != Kind::Caption && row.kind != Kind::Result)
+            order.push_back(&row);
+    std::sort(order.begin(), order.end(), [](const Row* a, const Row* b) { return a->tabIndex < b->tabIndex; });
+    const auto control = [this](const Row* row) { return findChild<QWidget*>(fromStd(row->name)); };
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(control(order[i - 1]), control(order[i]));
+    // As Tab would leave it, so that the first number typed replaces the "0".
+    auto* first = qobject_cast<NumberBox*>(control(order.front()));
+    first->selectAll();
+    first->setFocus();
+}
+
+// The bodies in their order, and the one the list shows from the start
+// chosen, so that a weight typed at once is computed for the body shown.
+void Form1::Form_Load()
+{
+    QComboBox* list = bodyList();
+    int position = 0;
+    for (const auto& body : calculators::bodies())
+        list->insertItem(position++, fromStd(body.name));
+    const Row& listRow = *std::find_if(rows().begin(), rows().end(), [](const Row& row) { return row.kind == Kind::List; });
+    list->setCurrentIndex(list->findText(fromStd(listRow.text)));
 }
 
 // Each result can be copied from every control of its calculation, and from
@@ -306,7 +339,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         focusLentToPopup_ = leavingForPopup;
         return leavingForPopup || backFromPopup;
     }
-    const Calculation* calculation = calculationOf(qobject_cast<QWidget*>(watched));
+    const Calculation* calculation = calculationOf(watched);
     if (calculation == nullptr)
         return QMainWindow::eventFilter(watched, event);
     QAction* copyResult = calculation->result->copyResultAction();
@@ -322,6 +355,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    windowHandle()->installEventFilter(this);
 }
 
 // The desktop's keys for what the pointer would show: Ctrl+F1 for the tool
@@ -341,53 +380,67 @@ void Form1::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
 }
 
-void Form1::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    windowHandle()->installEventFilter(this);
-}
-
 void Form1::createMenu()
 {
-    prog = menuBar()->addMenu(u"&Ohjelma"_s);
+    QMenu* prog = menuBar()->addMenu(u"&Ohjelma"_s);
     prog->setObjectName(u"prog"_s);
-    quitti = prog->addAction(u"&Lopeta"_s);
-    quitti->setObjectName(u"quitti"_s);
-    ifo = prog->addAction(u"&Tietoa"_s);
-    ifo->setObjectName(u"ifo"_s);
+    quitti_ = prog->addAction(u"&Lopeta"_s);
+    quitti_->setObjectName(u"quitti"_s);
+    ifo_ = prog->addAction(u"&Tietoa"_s);
+    ifo_->setObjectName(u"ifo"_s);
 }
 
-// Wired only after every initial value is set, so that setting them runs no calculation.
-void Form1::connectEvents()
+// The window keeps its size, so a maximize button would do nothing.
+void Form1::offerNoMaximizing()
 {
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
-    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
-    connect(Text3, &QLineEdit::textChanged, this, &Form1::Text3_Change);
-    connect(Text4, &QLineEdit::textChanged, this, &Form1::Text4_Change);
-    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
-    connect(Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
-    connect(Text6, &QLineEdit::textChanged, this, &Form1::Text6_Change);
-    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
-void Form1::Text1_Change() { recompute(calculations_[impactRow]); }
-void Form1::Text2_Change() { recompute(calculations_[brakingRow]); }
-void Form1::Check1_Click() { recompute(calculations_[brakingRow], QString()); }
-void Form1::Text3_Change() { recompute(calculations_[alcoholRow]); }
-void Form1::Text4_Change() { recompute(calculations_[alcoholRow]); }
-void Form1::Option1_Click() { recompute(calculations_[alcoholRow], QString()); }
-void Form1::Option2_Click() { recompute(calculations_[alcoholRow], QString()); }
-void Form1::Text5_Change() { recompute(calculations_[fallTimeRow]); }
-void Form1::Text6_Change() { recompute(calculations_[weightRow]); }
-// A screen reader says nothing of a body picked while the list is closed,
-// so the weight is announced with the body it is for.
-void Form1::Combo1_Click() { recompute(calculations_[weightRow], Combo1->currentText()); }
+// The events of the controls, each running the calculation its control
+// belongs to; three calculations are reached from two events alike.
+void Form1::Text1_Change() { runCalculationOf(sender()); }
+void Form1::Text2_Change() { runCalculationOf(sender()); }
+void Form1::Check1_Click() { runCalculationOf(sender()); }
+void Form1::Text3_Change() { runCalculationOf(sender()); }
+void Form1::Text4_Change() { runCalculationOf(sender()); }
+void Form1::Option1_Click() { runCalculationOf(sender()); }
+void Form1::Option2_Click() { runCalculationOf(sender()); }
+void Form1::Text5_Change() { runCalculationOf(sender()); }
+void Form1::Text6_Change() { runCalculationOf(sender()); }
+void Form1::Combo1_Click() { runCalculationOf(sender()); }
 
-void Form1::recompute(const Calculation& calculation, const std::optional<QString>& choice)
+// A run the user chose rather than typed is always answered; a body picked
+// is named with it, as a screen reader says nothing of a pick while the
+// list is closed.
+void Form1::runCalculationOf(const QObject* control)
 {
-    present(calculation.run(), calculation, choice);
+    const Calculation* calculation = calculationOf(control);
+    if (calculation == nullptr)
+        return;
+    std::optional<QString> choice;
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        choice = list->currentText();
+    else if (qobject_cast<const QAbstractButton*>(control) != nullptr)
+        choice = QString();
+    const Reading reading = read(*calculation);
+    present(*calculation, reading, ruleOf(indexOf(*calculation)).run(reading, separator_), choice);
+}
+
+Form1::Reading Form1::read(const Calculation& calculation) const
+{
+    Reading reading;
+    for (const Calculation::Input& input : calculation.inputs)
+        reading.texts.push_back(input.box->text().toStdU16String());
+    for (const QWidget* choice : calculation.choices) {
+        if (const auto* box = qobject_cast<const QCheckBox*>(choice))
+            reading.wetRoad = valueOf(box);
+        else if (const auto* option = qobject_cast<const QRadioButton*>(choice); option != nullptr && option->isChecked())
+            reading.sex = option == calculation.choices.front() ? calculators::Sex::Man : calculators::Sex::Woman;
+        else if (const auto* list = qobject_cast<const QComboBox*>(choice))
+            reading.body = list->currentIndex();
+    }
+    return reading;
 }
 
 // Each reason an input stands in the way of a result, in the user's words,
@@ -429,14 +482,11 @@ QString Form1::messageFor(calculators::Cause cause) const
 
 // Every run leaves the result current, with how it was reached, or stale,
 // with every reason its boxes give, and each box marked exactly as far as its
-// own text, or the failure, calls for.
-void Form1::present(const calculators::Outcome& outcome, const Calculation& calculation,
+// own text, or the failure, calls for; all of it from the texts read once.
+void Form1::present(const Calculation& calculation, const Reading& reading, const calculators::Outcome& outcome,
                     const std::optional<QString>& choice)
 {
-    std::vector<std::u16string> texts;
-    for (const Calculation::Input& input : calculation.inputs)
-        texts.push_back(textOf(input.box));
-    const auto reasons = calculators::reasons(outcome, texts, separator_);
+    const auto reasons = calculators::reasons(outcome, reading.texts, separator_);
     QStringList whyStale;
     auto reason = reasons.begin();
     for (const Calculation::Input& input : calculation.inputs) {
@@ -450,16 +500,16 @@ void Form1::present(const calculators::Outcome& outcome, const Calculation& calc
     ResultLabel* result = calculation.result;
     if (const auto* shown = std::get_if<calculators::Shown>(&outcome)) {
         result->showResult(fromStd(shown->figure), fromStd(shown->unit), fromStd(shown->explanation));
-        const QString caveat = calculation.caveat ? calculation.caveat() : QString();
-        announcer_->announce(result, caveat.isEmpty() ? result->caption() : result->caption() + u", "_s + caveat,
-                             choice);
+        const std::u16string_view caveat = ruleOf(indexOf(calculation)).caveat(reading);
+        const QString said = fromStd(shown->caption());
+        announcer_->announce(result, caveat.empty() ? said : said + u", "_s + fromStd(caveat), choice);
     } else {
         result->showStale(whyStale);
         announcer_->announce(result, whyStale.value(0), choice);
     }
 }
 
-const Form1::Calculation* Form1::calculationOf(const QWidget* control) const
+const Form1::Calculation* Form1::calculationOf(const QObject* control) const
 {
     for (const Calculation& calculation : calculations_) {
         const auto& choices = calculation.choices;
@@ -470,6 +520,11 @@ const Form1::Calculation* Form1::calculationOf(const QWidget* control) const
             return &calculation;
     }
     return nullptr;
+}
+
+std::size_t Form1::indexOf(const Calculation& calculation) const
+{
+    return static_cast<std::size_t>(&calculation - calculations_.data());
 }
 
 // What the pointer would show of the control with the focus and its result:
@@ -485,7 +540,8 @@ void Form1::explainFocusedControl()
     if (const auto* box = qobject_cast<const NumberBox*>(control); box != nullptr && !box->tipText().isEmpty())
         lines << box->tipText();
     const QString explanation = calculation->result->explanation();
-    lines << (explanation.isEmpty() ? calculation->formula() : explanation);
+    lines << (explanation.isEmpty() ? fromStd(ruleOf(indexOf(*calculation)).formula(read(*calculation), separator_))
+                                    : explanation);
     showTipAskedByKey(control, lines.join(u'\n'));
 }
 

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "bloodalcohol.h"
 #include "outcome.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <optional>
+#include <span>
+#include <string_view>
 #include <vector>
 
 class Announcer;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class NumberBox;
 class QLabel;
-class QMenu;
-class QRadioButton;
 class ResultLabel;
 
 // The one window: five live calculations, each a row or block of captions,
@@ -29,10 +28,24 @@ public:
     explicit Form1(char16_t decimalSeparator, QWidget* parent = nullptr);
 
     // The menu commands; what they do belongs to the program that owns the window.
-    [[nodiscard]] QAction* quitCommand() const { return quitti; }
-    [[nodiscard]] QAction* aboutCommand() const { return ifo; }
-    // The list the program fills with the bodies at start-up.
-    [[nodiscard]] QComboBox* bodyList() const { return Combo1; }
+    [[nodiscard]] QAction* quitCommand() const { return quitti_; }
+    [[nodiscard]] QAction* aboutCommand() const { return ifo_; }
+    [[nodiscard]] QComboBox* bodyList() const;
+
+    // One control as the layout was drawn: its name, kind, caption or
+    // initial text (for a result, its unit), place in twips, place in the
+    // focus order, and the calculation it belongs to.
+    enum class Kind { Heading, Caption, Box, Result, Check, Option, List };
+    struct Row {
+        std::u16string_view name;
+        Kind kind;
+        std::u16string_view text;
+        QRect twips;
+        int tabIndex;
+        std::size_t calculation;
+        void (Form1::*event)() = nullptr;
+    };
+    [[nodiscard]] static std::span<const Row> rows();
 
     // One calculation as the window holds it: the controls it reads, in the
     // order it reads them, and the label it writes.
@@ -41,15 +54,20 @@ public:
             QLabel* caption;
             NumberBox* box;
         };
-        QLabel* heading;
+        QLabel* heading = nullptr;
         std::vector<Input> inputs;
         std::vector<QWidget*> choices; // its controls other than boxes
-        ResultLabel* result;
-        std::function<calculators::Outcome()> run;
-        std::function<QString()> formula;  // how the result is worked out, said before any run
-        std::function<QString()> caveat{}; // said with a result the user may take for another
+        ResultLabel* result = nullptr;
     };
     [[nodiscard]] const std::vector<Calculation>& calculations() const { return calculations_; }
+
+    // What one run reads of its calculation's controls, read once.
+    struct Reading {
+        std::vector<std::u16string> texts;
+        int wetRoad = 0;
+        calculators::Sex sex = calculators::Sex::NotChosen;
+        int body = -1;
+    };
 
 private slots:
     void Text1_Change();
@@ -69,65 +87,32 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void explainFocusedControl();
-    void openContextMenuOfFocus();
-
     void createControls();
-    void describeCalculations();
-    void placeControls();
-    [[nodiscard]] QRect mirroredIfRightToLeft(const QRect& area) const;
+    QWidget* createControl(const Row& row, QWidget* client);
+    void place(QWidget* control, const Row& row);
     void setFocusOrder();
-    void introduceInputs();
+    void introduce(const Row& row, QWidget* control);
     void offerResultsForCopying();
     void createMenu();
-    void connectEvents();
+    void Form_Load();
     void offerNoMaximizing();
 
-    // `choice` is set where the user chose rather than typed (see Announcer::announce).
-    void recompute(const Calculation& calculation, const std::optional<QString>& choice = std::nullopt);
-    void present(const calculators::Outcome& outcome, const Calculation& calculation,
+    void explainFocusedControl();
+    void openContextMenuOfFocus();
+    void runCalculationOf(const QObject* control);
+    [[nodiscard]] Reading read(const Calculation& calculation) const;
+    void present(const Calculation& calculation, const Reading& reading, const calculators::Outcome& outcome,
                  const std::optional<QString>& choice);
     void refuseCopy(const Calculation& calculation, const QString& why);
-    [[nodiscard]] const Calculation* calculationOf(const QWidget* control) const;
+    [[nodiscard]] const Calculation* calculationOf(const QObject* control) const;
+    [[nodiscard]] std::size_t indexOf(const Calculation& calculation) const;
     [[nodiscard]] QString messageFor(calculators::Cause cause) const;
+    [[nodiscard]] QRect mirroredIfRightToLeft(const QRect& area) const;
 
     char16_t separator_;
     bool focusLentToPopup_ = false;
     Announcer* announcer_ = nullptr;
     std::vector<Calculation> calculations_;
-
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    NumberBox* Text1 = nullptr;
-    ResultLabel* Label3 = nullptr;
-
-    QLabel* Label6 = nullptr;
-    QLabel* Label5 = nullptr;
-    NumberBox* Text2 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    ResultLabel* Label4 = nullptr;
-
-    QLabel* Label7 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QLabel* Label8 = nullptr;
-    NumberBox* Text3 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QLabel* Label10 = nullptr;
-    NumberBox* Text4 = nullptr;
-    ResultLabel* Label9 = nullptr;
-
-    QLabel* Label13 = nullptr;
-    QLabel* Label12 = nullptr;
-    NumberBox* Text5 = nullptr;
-    ResultLabel* Label11 = nullptr;
-
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    NumberBox* Text6 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    ResultLabel* Label16 = nullptr;
-
-    QMenu* prog = nullptr;
-    QAction* quitti = nullptr;
-    QAction* ifo = nullptr;
+    QAction* quitti_ = nullptr;
+    QAction* ifo_ = nullptr;
 };
