@@ -12,17 +12,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A text with no attributes of its own is one run of them, whatever the offset.
-QString oneRun(int length, int* startOffset, int* endOffset)
-{
-    *startOffset = 0;
-    *endOffset = length;
-    return {};
-}
+// A text interface over one plain string: its characters, and the whole of
+// it one run of attributes, whatever the offset.
+class PlainText : public QAccessibleTextInterface {
+public:
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : plainText().mid(startOffset, endOffset - startOffset);
+    }
+    [[nodiscard]] int characterCount() const override { return static_cast<int>(plainText().size()); }
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    [[nodiscard]] virtual QString plainText() const = 0;
+};
 
 // A number box as Qt's own line edit tells it, but for its attribute runs.
 class AccessibleNumberBox : public QAccessibleWidget,
-                            public QAccessibleTextInterface,
+                            public PlainText,
                             public QAccessibleEditableTextInterface {
 public:
     explicit AccessibleNumberBox(NumberBox* box)
@@ -88,10 +100,6 @@ public:
     [[nodiscard]] int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
 
-    [[nodiscard]] QString text(int startOffset, int endOffset) const override
-    {
-        return startOffset > endOffset ? QString() : box()->displayText().mid(startOffset, endOffset - startOffset);
-    }
     // An offset of -2 is the cursor's, as IAccessible2 asks for it.
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                              int* endOffset) const override
@@ -108,7 +116,6 @@ public:
     {
         return QAccessibleTextInterface::textAtOffset(atCursor(offset), boundary, startOffset, endOffset);
     }
-    [[nodiscard]] int characterCount() const override { return int(box()->displayText().size()); }
 
     // Measured from the cursor, wherever the box has scrolled its text to.
     [[nodiscard]] QRect characterRect(int offset) const override
@@ -133,11 +140,6 @@ public:
         box()->setCursorPosition(startIndex);
     }
 
-    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
-    {
-        return oneRun(characterCount(), startOffset, endOffset);
-    }
-
     void deleteText(int startOffset, int endOffset) override
     {
         box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
@@ -149,13 +151,14 @@ public:
     }
 
 private:
+    [[nodiscard]] QString plainText() const override { return box()->displayText(); }
     [[nodiscard]] NumberBox* box() const { return static_cast<NumberBox*>(widget()); }
     [[nodiscard]] int atCursor(int offset) const { return offset == -2 ? cursorPosition() : offset; }
 };
 
 // A combo box without an edit field: named by its own accessible name, with
 // its current item as its value and as a text that cannot be edited.
-class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleList : public QAccessibleWidget, public PlainText {
 public:
     explicit AccessibleList(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
@@ -216,11 +219,6 @@ public:
     void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
     [[nodiscard]] int cursorPosition() const override { return 0; }
     void setCursorPosition(int /*position*/) override {}
-    [[nodiscard]] QString text(int startOffset, int endOffset) const override
-    {
-        return startOffset > endOffset ? QString() : list()->currentText().mid(startOffset, endOffset - startOffset);
-    }
-    [[nodiscard]] int characterCount() const override { return int(list()->currentText().size()); }
     // The list box as a whole: a screen reader reviewing the screen wants no finer place.
     [[nodiscard]] QRect characterRect(int offset) const override
     {
@@ -230,12 +228,9 @@ public:
     }
     [[nodiscard]] int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
     void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
-    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override
-    {
-        return oneRun(characterCount(), startOffset, endOffset);
-    }
 
 private:
+    [[nodiscard]] QString plainText() const override { return list()->currentText(); }
     [[nodiscard]] QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
     [[nodiscard]] QAbstractItemView* popupList() const { return list()->findChild<QAbstractItemView*>(); }
 };

@@ -5,6 +5,9 @@
 // - a screen reader reads a line of text in runs of equal text attributes,
 //   and Qt's line edit reports every run as empty, so a selected "20" is read
 //   as "2" and a "0" not at all: a number box reports its text as one run;
+// - Qt places a line edit's characters from the middle of its cursor's
+//   frame, a pixel left of where they are painted: a number box places each
+//   character from where its cursor stands, however its text has scrolled;
 // - Qt names a combo box by its current item, and a screen reader
 //   finds no other text to read as its value, so the list itself goes
 //   unnamed: such a list keeps its own accessible name and gives its current

@@ -119,7 +119,7 @@ QString ResultLabel::explanation() const
 {
     if (state_ == State::Untouched)
         return {};
-    return isCut() || state_ == State::Stale ? toolTip() : caption_ + u'\n' + description_;
+    return state_ == State::Stale && !isCut() ? description_ : caption_ + u'\n' + description_;
 }
 
 QString ResultLabel::whyNotCopied() const

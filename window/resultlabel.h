@@ -38,9 +38,10 @@ public:
     // The whole caption, also when the label shows it cut.
     [[nodiscard]] QString caption() const { return caption_; }
 
-    // How the result was reached, or why it is out of date: the caption and
-    // its description, as a user who cannot point at it is told. Empty
-    // while untouched.
+    // How the result was reached, or why it is out of date, as a user who
+    // cannot point at it is told: the description, after the caption where
+    // the result is current or the label cuts it, as the eye cannot be taken
+    // to have read it whole there. Empty while untouched.
     [[nodiscard]] QString explanation() const;
 
     // Puts the figure of a current result, without its unit, on the
