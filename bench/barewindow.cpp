@@ -1,7 +1,9 @@
 #include "barewindow.h"
 
 #include "fonts.h"
+#include "form1.h"
 #include "program.h"
+#include "weight.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,22 +12,39 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int labels = 16;
-constexpr int boxes = 6;
-constexpr int radioButtons = 2;
-constexpr int listItems = 11;
+QString fromStd(std::u16string_view text) { return QStringView(text).toString(); }
 
-// Two columns of one-line controls, filled top to bottom.
-QRect cell(int index)
+// Qt's own widget for a row of the window's table, showing what the row
+// shows at the start, a result as its zero.
+QWidget* plainControl(const Form1::Row& row, QWidget* parent)
 {
-    constexpr int rows = 14;
-    return {8 + 160 * (index / rows), 8 + 21 * (index % rows), 150, 19};
+    const QString text = fromStd(row.text);
+    switch (row.kind) {
+    case Form1::Kind::Heading:
+    case Form1::Kind::Caption:
+    case Form1::Kind::Result: {
+        auto* label = new QLabel(row.kind == Form1::Kind::Result ? u"0 "_s + text : text, parent);
+        label->setFont(labelFont());
+        return label;
+    }
+    case Form1::Kind::Box:
+        return new QLineEdit(text, parent);
+    case Form1::Kind::Check:
+        return new QCheckBox(text, parent);
+    case Form1::Kind::Option:
+        return new QRadioButton(text, parent);
+    case Form1::Kind::List: {
+        auto* list = new QComboBox(parent);
+        for (const auto& body : calculators::bodies())
+            list->addItem(fromStd(body.name));
+        return list;
+    }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -34,29 +53,15 @@ BareWindow::BareWindow()
 {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    client->setFixedSize(327, 312);
+    client->setFixedSize(4905 / 15, 4680 / 15);
     client->setFont(controlFont());
+    setWindowTitle(u"Vemparo v1.0"_s);
     setWindowIcon(builtInIcon());
-
-    std::vector<QWidget*> controls;
-    for (int i = 1; i <= labels; ++i) {
-        auto* label = new QLabel(u"Label %1"_s.arg(i), client);
-        label->setFont(labelFont());
-        controls.push_back(label);
+    for (const Form1::Row& row : Form1::rows()) {
+        const QRect& twips = row.twips;
+        plainControl(row, client)->setGeometry(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
     }
-    for (int i = 1; i <= boxes; ++i)
-        controls.push_back(new QLineEdit(u"0"_s, client));
-    controls.push_back(new QCheckBox(u"Check"_s, client));
-    for (int i = 1; i <= radioButtons; ++i)
-        controls.push_back(new QRadioButton(u"Option %1"_s.arg(i), client));
-    auto* list = new QComboBox(client);
-    for (int i = 1; i <= listItems; ++i)
-        list->addItem(u"Item %1"_s.arg(i));
-    controls.push_back(list);
-    for (int i = 0; i < static_cast<int>(controls.size()); ++i)
-        controls[static_cast<std::size_t>(i)]->setGeometry(cell(i));
-
-    QMenu* menu = menuBar()->addMenu(u"&Menu"_s);
-    menu->addAction(u"&Quit"_s);
-    menu->addAction(u"&About"_s);
+    QMenu* menu = menuBar()->addMenu(u"&Ohjelma"_s);
+    menu->addAction(u"&Lopeta"_s);
+    menu->addAction(u"&Tietoa"_s);
 }

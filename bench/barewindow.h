@@ -2,11 +2,11 @@
 
 #include <QMainWindow>
 
-// The floor for start-up: a window with as many labels, boxes, buttons and
-// list items as the program's, and its menu, in the program's fonts, with
-// the program's name, Finnish catalogues and built-in icon, but none of its
-// own controls, layout or calculations. What the program takes beyond it to
-// show its first frame is the program's own doing.
+// The floor for start-up: the window's own table of controls shown in Qt's
+// plain widgets, each where it was drawn and showing what it shows at the
+// start, with the same menu, fonts, catalogues, title and built-in icon, but
+// none of the program's own classes, measuring, wiring or calculations. What
+// the program takes beyond it to show its first frame is the program's own doing.
 class BareWindow : public QMainWindow {
     Q_OBJECT
 
