@@ -164,6 +164,10 @@ private slots:
                                   << L{"Text5=" + notANumber};
         QTest::newRow("fall -abc, declined but unreadable") << comma << L{"Text5=-abc"} << "Label11" << "0 s" << "stale"
                                                   << fall + notANumber << L{"Text5=" + notANumber};
+        QTest::newRow("fall 2x0, the x deleted by a screen reader") << comma << L{"Text5=2x0", "delete Text5 1 2"}
+            << "Label11" << "2 s" << "current" << fallFormula + "20 m" << L{};
+        QTest::newRow("fall 25, a 0 inserted by a screen reader") << comma << L{"Text5=25", "insert Text5 1 0"}
+            << "Label11" << "6,4031 s" << "current" << fallFormula + "205 m" << L{};
         QTest::newRow("fall x, then emptied") << comma << L{"Text5=x", "Text5="} << "Label11" << "0 s" << "stale"
                                               << fall + missing << L{};
         QTest::newRow("impact cleared") << comma << L{"Text1="} << "Label3" << "0 km/h" << "stale" << fall + missing
@@ -872,6 +876,8 @@ private slots:
         QTest::newRow("all of a cut result") << comma
             << L{"Text6=70,123456789", "pick Kuu", "select all Label16"} << "menu Label16 Kopioi"
             << "11,92098765413 kg" << "";
+        QTest::newRow("part of a cut result") << comma << L{"Text6=70,123456789", "pick Kuu", "drag Label16 3"}
+                                              << "copy Label16" << "11," << "";
         QTest::newRow("all of a cut result, by key") << comma
             << L{"Text6=70,123456789", "pick Kuu", "select all Label16"} << "copy Label16" << "11,92098765413 kg"
             << "";
@@ -1235,10 +1241,28 @@ private:
     // A step of a table: "Text5=20" retypes a box, "click Option2" clicks a
     // button, "paste Text1=20\n" pastes over a box's text from the clipboard,
     // "pick Kuu" picks a body from the list with the keyboard,
-    // "select Text1" selects a box's text, "double click Label3" double-clicks.
+    // "select Text1" selects a box's text, "double click Label3" double-clicks,
+    // "drag Label16 3" selects the first three characters with the mouse;
+    // as a screen reader edits, "insert Text5 1 0" puts "0" at offset 1 and
+    // "delete Text5 1 2" takes out what stands from offset 1 to 2.
     void take(const QString& step)
     {
-        if (step.startsWith(u"click "_s)) {
+        const QStringList words = step.split(u' ');
+        if (words[0] == u"insert"_s || words[0] == u"delete"_s) {
+            QAccessibleEditableTextInterface* editable =
+                QAccessible::queryAccessibleInterface(box(words[1]))->editableTextInterface();
+            if (words[0] == u"insert"_s)
+                editable->insertText(words[2].toInt(), words[3]);
+            else
+                editable->deleteText(words[2].toInt(), words[3].toInt());
+        } else if (words[0] == u"drag"_s) {
+            auto* label = control<QLabel>(qPrintable(words[1]));
+            const int y = label->height() / 2;
+            const int end = label->fontMetrics().horizontalAdvance(label->text().left(words[2].toInt()));
+            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(0, y));
+            QTest::mouseMove(label, QPoint(end, y));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(end, y));
+        } else if (step.startsWith(u"click "_s)) {
             QTest::mouseClick(control<QAbstractButton>(qPrintable(step.mid(6))), Qt::LeftButton);
         } else if (step.startsWith(u"double click "_s)) {
             QTest::mouseDClick(control<QLabel>(qPrintable(step.mid(13))), Qt::LeftButton, {}, QPoint(4, 8));
