@@ -978,6 +978,17 @@ private slots:
         QCOMPARE(after(u"pick Merkurius"_s), heard(u"Merkurius, 28 kg"_s));
         QCOMPARE(after(u"pick Mars"_s), heard(u"Mars, 28 kg"_s)); // the same weight on another body
         QVERIFY(spoken.isEmpty());
+
+        // Keys that come quicker than the pause are one burst, however long it lasts.
+        announcer->setPause(announcementPause * 4);
+        take(u"Text1=1"_s);
+        for (int typed = 0; typed < 5 && spoken.isEmpty(); ++typed) {
+            QTest::qWait(int(announcementPause.count()));
+            QTest::keyClick(box(u"Text1"_s), Qt::Key_0);
+        }
+        QVERIFY(spoken.isEmpty());
+        QTRY_COMPARE(spoken.size(), 1);
+        QCOMPARE(spoken.takeFirst()[0].toString(), u"4538,7223 km/h"_s);
     }
 
     void keysExplainTheFocusedControl_data()
