@@ -627,6 +627,26 @@ private slots:
             if (advance < window().width() / 2)
                 QVERIFY2(qAbs(ink.width() - advance) <= 2.5 && ink.height() <= QFontMetricsF(beside->font()).height(),
                          qPrintable(QDebug::toString(ink) + u" for an advance of "_s + QString::number(advance)));
+            // A longer note paints each line apart, one below the other, and
+            // fills its side of the box before it ends in an ellipsis: three
+            // dots on the baseline where a digit would stand its full height.
+            const QImage painted = beside->grab().toImage();
+            const QColor background = beside->palette().color(QPalette::ToolTipBase);
+            const QList<QRect> lines = paintedLines(painted, background);
+            const qreal spacing = QFontMetricsF(beside->font()).lineSpacing();
+            const qreal ratio = painted.devicePixelRatio();
+            QVERIFY(!lines.isEmpty() && painted.height() - lines.last().bottom() < spacing * ratio);
+            for (qsizetype i = 1; i < lines.size(); ++i)
+                QVERIFY(qAbs(lines[i].top() - lines[i - 1].top() - spacing * ratio) <= 1);
+            if (lines.size() * beside->width() < advance) {
+                const QRect room = window().centralWidget()->rect();
+                QVERIFY(beside->y() - room.top() < spacing || room.bottom() - beside->geometry().bottom() < spacing);
+                const int dots = qCeil(QFontMetricsF(beside->font()).horizontalAdvance(u"…"_s) * ratio / 2);
+                const QRect last = lines.last();
+                const QRect end = inkIn(painted, QRect(last.right() - dots, last.top(), dots + 1, last.height()),
+                                        background);
+                QVERIFY2(end.top() > last.center().y(), qPrintable(QDebug::toString(end) + QDebug::toString(last)));
+            }
         }
         QCOMPARE(shownToolTip(target), whole);
         QVERIFY2(piecesOutside(target, -1).isEmpty(), qPrintable(piecesOutside(target, -1)));
@@ -1166,6 +1186,33 @@ private:
                     painted |= QRect(x, y, 1, 1);
         const qreal ratio = image.devicePixelRatio();
         return {painted.x() / ratio, painted.y() / ratio, painted.width() / ratio, painted.height() / ratio};
+    }
+
+    // Where anything but `background` is painted in `area` of `image`, in its pixels.
+    static QRect inkIn(const QImage& image, const QRect& area, const QColor& background)
+    {
+        QRect ink;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (contrast(image.pixelColor(x, y), background) > 1.5)
+                    ink |= QRect(x, y, 1, 1);
+        return ink;
+    }
+
+    // The ink of each line a note paints inside its frame, top to bottom:
+    // rows of ink with none between them.
+    static QList<QRect> paintedLines(const QImage& image, const QColor& background)
+    {
+        const int frame = qCeil(2 * image.devicePixelRatio());
+        QList<QRect> lines;
+        for (int y = frame; y < image.height() - frame; ++y) {
+            const QRect row = inkIn(image, QRect(frame, y, image.width() - 2 * frame, 1), background);
+            if (!row.isEmpty() && !lines.isEmpty() && lines.last().bottom() == y - 1)
+                lines.last() |= row;
+            else if (!row.isEmpty())
+                lines << row;
+        }
+        return lines;
     }
 
     // The WCAG contrast ratio, from 1 to 21.
