@@ -564,10 +564,11 @@ private slots:
             box->setSelection(offset, 1);
             const QRectF painted = highlightIn(box);
             const QRectF told(box->mapFromGlobal(character.topLeft()), character.size());
-            // The highlight takes in every pixel the character touches: the
-            // rectangle lies in it and leaves at most a pixel of it on a side.
+            // The highlight takes in every device pixel the character touches:
+            // the rectangle, in whole pixels, lies in it and leaves less than
+            // a pixel and a half of it on a side.
             QVERIFY2(painted.adjusted(-0.5, -0.5, 0.5, 0.5).contains(told)
-                         && told.adjusted(-1, -1, 1, 1).contains(painted),
+                         && told.adjusted(-1.5, -1.5, 1.5, 1.5).contains(painted),
                      qPrintable(QDebug::toString(told) + u" for "_s + QDebug::toString(painted)));
         }
     }
