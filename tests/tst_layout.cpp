@@ -97,7 +97,7 @@ private slots:
             window().activateWindow();
             const bool active = QTest::qWaitForWindowActive(&window());
             window().findChild<QWidget*>(u"Text4"_s)->setFocus();
-            QWidget* note = window().findChild<QWidget*>(u"Text4Whole"_s);
+            auto* note = window().findChild<QWidget*>(u"Text4Whole"_s);
             return active && note != nullptr && note->isVisible()
                 ? std::pair(note->geometry(), note->grab().toImage())
                 : std::pair(QRect(), QImage());

@@ -639,7 +639,7 @@ private slots:
             QVERIFY(!lines.isEmpty() && painted.height() - lines.last().bottom() < spacing * ratio);
             for (qsizetype i = 1; i < lines.size(); ++i)
                 QVERIFY(qAbs(lines[i].top() - lines[i - 1].top() - spacing * ratio) <= 1);
-            if (lines.size() * beside->width() < advance) {
+            if (static_cast<qreal>(lines.size() * beside->width()) < advance) {
                 const QRect room = window().centralWidget()->rect();
                 QVERIFY(beside->y() - room.top() < spacing || room.bottom() - beside->geometry().bottom() < spacing);
                 const int dots = qCeil(QFontMetricsF(beside->font()).horizontalAdvance(u"…"_s) * ratio / 2);
