@@ -70,7 +70,8 @@ private slots:
     }
 
     // Right to left, every control stands where a layout would mirror it,
-    // and a cut number still reads from its beginning to its ellipsis.
+    // and a cut number still reads from its beginning to its ellipsis, and
+    // whole, from left to right, in the note beside its box.
     void mirrorsRightToLeft()
     {
         const auto cutNumbers = [this] {
@@ -79,11 +80,22 @@ private slots:
             return QList{window().findChild<QWidget*>(u"Text4"_s)->grab().toImage(),
                          window().findChild<QWidget*>(u"Label3"_s)->grab().toImage()};
         };
+        const auto wholeNote = [this] {
+            window().activateWindow();
+            const bool active = QTest::qWaitForWindowActive(&window());
+            window().findChild<QWidget*>(u"Text4"_s)->setFocus();
+            auto* note = window().findChild<QWidget*>(u"Text4Whole"_s);
+            return active && note != nullptr && note->isVisible()
+                ? std::pair(note->geometry(), note->grab().toImage())
+                : std::pair(QRect(), QImage());
+        };
         const QRect client = window().centralWidget()->rect();
         QMap<QString, QRect> mirrored;
         for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             mirrored.insert(control->objectName(), QStyle::visualRect(Qt::RightToLeft, client, control->geometry()));
         const QList<QImage> leftToRight = cutNumbers();
+        const auto [noteAt, note] = wholeNote();
+        QVERIFY(!note.isNull());
 
         QApplication::setLayoutDirection(Qt::RightToLeft);
         init();
@@ -91,6 +103,7 @@ private slots:
             QCOMPARE(control->geometry(), mirrored.value(control->objectName()));
         noControlsOverlap();
         QCOMPARE(cutNumbers(), leftToRight);
+        QCOMPARE(wholeNote(), std::pair(QStyle::visualRect(Qt::RightToLeft, client, noteAt), note));
     }
 
     // Only Label9 and Option2 were drawn overlapping, by one pixel row.
