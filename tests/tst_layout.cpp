@@ -48,7 +48,7 @@ private slots:
         QVERIFY(control != nullptr);
         QVERIFY(control->isVisible());
         const QRect expected(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-        QCOMPARE(control->pos(), expected.topLeft());
+        QCOMPARE(placeOf(control).topLeft(), expected.topLeft());
         QCOMPARE(control->height(), expected.height());
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
             // The substitute font keeps a caption within a few pixels of the width it was drawn for...
@@ -91,16 +91,16 @@ private slots:
         };
         const QRect client = window().centralWidget()->rect();
         QMap<QString, QRect> mirrored;
-        for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            mirrored.insert(control->objectName(), QStyle::visualRect(Qt::RightToLeft, client, control->geometry()));
+        for (const QWidget* control : controls())
+            mirrored.insert(control->objectName(), QStyle::visualRect(Qt::RightToLeft, client, placeOf(control)));
         const QList<QImage> leftToRight = cutNumbers();
         const auto [noteAt, note] = wholeNote();
         QVERIFY(!note.isNull());
 
         QApplication::setLayoutDirection(Qt::RightToLeft);
         init();
-        for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(control->geometry(), mirrored.value(control->objectName()));
+        for (const QWidget* control : controls())
+            QCOMPARE(placeOf(control), mirrored.value(control->objectName()));
         noControlsOverlap();
         QCOMPARE(cutNumbers(), leftToRight);
         QCOMPARE(wholeNote(), std::pair(QStyle::visualRect(Qt::RightToLeft, client, noteAt), note));
@@ -110,12 +110,12 @@ private slots:
     void noControlsOverlap()
     {
         const QSet<QString> allowed{u"Label9"_s, u"Option2"_s};
-        const QList<QWidget*> controls = window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> controls = this->controls();
         QCOMPARE(controls.size(), 26);
         for (qsizetype i = 0; i < controls.size(); ++i) {
             for (qsizetype j = i + 1; j < controls.size(); ++j) {
                 const QString pair = controls[i]->objectName() + u" and "_s + controls[j]->objectName();
-                const bool overlap = controls[i]->geometry().intersects(controls[j]->geometry());
+                const bool overlap = placeOf(controls[i]).intersects(placeOf(controls[j]));
                 const bool permitted = allowed.contains(controls[i]->objectName())
                     && allowed.contains(controls[j]->objectName());
                 QVERIFY2(!overlap || permitted, qPrintable(pair));
@@ -126,17 +126,17 @@ private slots:
     void everythingFitsInTheClientArea()
     {
         const QRect client = window().centralWidget()->rect();
-        for (const QWidget* control : window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            QVERIFY2(client.contains(control->geometry()), qPrintable(control->objectName()));
+        for (const QWidget* control : controls())
+            QVERIFY2(client.contains(placeOf(control)), qPrintable(control->objectName()));
     }
 
     // A long result grows its label to the right; nothing else moves.
     void longResultWidensItsLabelOnly()
     {
         QList<QRect> before;
-        const QList<QWidget*> controls = window().centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const QList<QWidget*> controls = this->controls();
         for (const QWidget* control : controls)
-            before << control->geometry();
+            before << placeOf(control);
         auto* speed = window().findChild<QLabel*>(u"Label3"_s);
         const QRect speedBefore = speed->geometry();
 
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(speed->width() >= speed->sizeHint().width());
         for (qsizetype i = 0; i < controls.size(); ++i) {
             if (controls[i] != speed)
-                QCOMPARE(controls[i]->geometry(), before[i]);
+                QCOMPARE(placeOf(controls[i]), before[i]);
         }
     }
 
@@ -166,6 +166,21 @@ private slots:
 
 private:
     Form1& window() { return program_->window(); }
+
+    // The controls of the window's table, groups aside.
+    QList<QWidget*> controls()
+    {
+        QList<QWidget*> found;
+        for (const Form1::Row& row : Form1::rows())
+            if (row.kind != Form1::Kind::Group)
+                found << window().centralWidget()->findChild<QWidget*>(QStringView(row.name).toString());
+        return found;
+    }
+    // Where a control stands in the client area, also inside a group.
+    QRect placeOf(const QWidget* control)
+    {
+        return {control->mapTo(window().centralWidget(), QPoint()), control->size()};
+    }
 
     std::unique_ptr<Program> program_;
 };

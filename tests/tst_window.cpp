@@ -59,6 +59,11 @@ private slots:
         QVERIFY(!window().windowIcon().isNull());
         QCOMPARE(QApplication::focusWidget(), box(u"Text1"_s));
         QCOMPARE(box(u"Text1"_s)->selectedText(), u"0"_s); // as Tab leaves it: a number typed replaces it
+        // The two options are one group, which a screen reader names as the focus enters it.
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(control<QRadioButton>("Option1"))->parent();
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), u"Sukupuoli"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control<QRadioButton>("Option2"))->parent(), group);
     }
 
     void typingShowsResult_data()

@@ -90,6 +90,9 @@ step "35 its menu"; k shift+F10
 hear "Kopioi tulos."
 step "36 which says why"; k Return
 hear "ilmoitus Ei kopioitu: tulos on vanhentunut."
+step "37 on to the alcohol"; k Tab
+step "38 on to the options"; k Tab
+hear "Sukupuoli paneeli."
 # Orca writes its log in blocks and is stopped before it writes out the last
 # one: more keys push what was said above into the log.
-step "37 keys after the last line checked"; k shift+Tab; k Tab
+step "39 keys after the last line checked"; k shift+Tab; k Tab

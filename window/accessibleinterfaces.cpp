@@ -245,6 +245,10 @@ QAccessibleInterface* ownInterfaceFor(const QString& /*className*/, QObject* obj
         return new AccessibleList(list);
     if (auto* announcer = qobject_cast<Announcer*>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
+    // A plain widget named for screen readers groups the controls in it.
+    if (auto* widget = qobject_cast<QWidget*>(object);
+        widget != nullptr && widget->metaObject() == &QWidget::staticMetaObject && !widget->accessibleName().isEmpty())
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     return nullptr;
 }
 

@@ -14,5 +14,7 @@
 //   item as its text.
 // Everything else is told as Qt tells it for a line edit and a combo box.
 // The announcer is a notification, which screen readers speak as it shows.
+// A plain widget with an accessible name is a group, which a screen reader
+// names as the focus enters it.
 // Safe to call more than once.
 void useOwnAccessibleInterfaces();

@@ -72,7 +72,7 @@ struct Rule {
 std::span<const Form1::Row> Form1::rows()
 {
     using namespace calculators;
-    static const std::array<Row, 26> table{{
+    static const std::array<Row, 27> table{{
         {u"Label1", Kind::Heading, u"Kappaleen nopeus iskeytyessään maahan:", {120, 120, 3885, 240}, 0, 0},
         {u"Label2", Kind::Caption, u"Putoamiskorkeus(m):", {120, 480, 1890, 240}, 2, 0},
         {u"Text1", Kind::Box, u"0", {2040, 480, 1215, 285}, 1, 0, &Form1::Text1_Change},
@@ -83,6 +83,7 @@ std::span<const Form1::Row> Form1::rows()
         {u"Check1", Kind::Check, u"Märkä", {2520, 1320, 840, 315}, 8, 1, &Form1::Check1_Click},
         {u"Label4", Kind::Result, brakingSpeedUnit, {3360, 1320, 585, 240}, 5, 1},
         {u"Label7", Kind::Heading, u"Veren alkoholipitoisuus promilleina:", {120, 1800, 3165, 240}, 10, 2},
+        {u"sex", Kind::Group, u"Sukupuoli", {2520, 2040, 855, 495}, -1, 2},
         {u"Option1", Kind::Option, u"Mies", {2520, 2040, 735, 240}, 13, 2, &Form1::Option1_Click},
         {u"Label8", Kind::Caption, u"Juotu määrä(g):", {120, 2160, 1395, 240}, 11, 2},
         {u"Text3", Kind::Box, u"0", {1560, 2160, 855, 285}, 9, 2, &Form1::Text3_Change},
@@ -163,8 +164,11 @@ void Form1::createControls()
     client->setFont(controlFont());
     setCentralWidget(client);
     calculations_.resize(rows().back().calculation + 1);
+    QWidget* group = nullptr;
     for (const Row& row : rows()) {
-        QWidget* control = createControl(row, client);
+        QWidget* control = createControl(row, row.kind == Kind::Option ? group : client);
+        if (row.kind == Kind::Group)
+            group = control;
         control->setObjectName(fromStd(row.name));
         place(control, row);
         introduce(row, control);
@@ -175,14 +179,14 @@ void Form1::createControls()
     announcer_->setObjectName(u"announcer"_s);
 }
 
-QWidget* Form1::createControl(const Row& row, QWidget* client)
+QWidget* Form1::createControl(const Row& row, QWidget* parent)
 {
     Calculation& calculation = calculations_.at(row.calculation);
     const QString text = fromStd(row.text);
     switch (row.kind) {
     case Kind::Heading:
     case Kind::Caption: {
-        auto* label = new QLabel(text, client);
+        auto* label = new QLabel(text, parent);
         label->setFont(labelFont());
         if (row.kind == Kind::Heading)
             calculation.heading = label;
@@ -191,31 +195,36 @@ QWidget* Form1::createControl(const Row& row, QWidget* client)
         return label;
     }
     case Kind::Box: {
-        auto* box = new NumberBox(text, client);
+        auto* box = new NumberBox(text, parent);
         calculation.inputs.back().box = box;
         connect(box, &QLineEdit::textChanged, this, row.event);
         return box;
     }
     case Kind::Result:
         // Every result starts out as nothing worked out yet: zero of its unit.
-        calculation.result = new ResultLabel(u"0"_s, text, client);
+        calculation.result = new ResultLabel(u"0"_s, text, parent);
         calculation.result->setFont(labelFont());
         return calculation.result;
     case Kind::Check: {
-        auto* box = new QCheckBox(text, client);
+        auto* box = new QCheckBox(text, parent);
         connect(box, &QCheckBox::toggled, this, row.event);
         calculation.choices.push_back(box);
         return box;
     }
+    case Kind::Group: {
+        auto* group = new QWidget(parent);
+        group->setAccessibleName(text);
+        return group;
+    }
     case Kind::Option: {
-        auto* option = new QRadioButton(text, client);
+        auto* option = new QRadioButton(text, parent);
         connect(option, &QRadioButton::clicked, this, row.event);
         calculation.choices.push_back(option);
         return option;
     }
     case Kind::List: {
         // A list without an edit field: the body shown is always the one the weight uses.
-        auto* list = new QComboBox(client);
+        auto* list = new QComboBox(parent);
         list->setAccessibleName(u"Taivaankappale"_s);
         connect(list, &QComboBox::activated, this, row.event);
         calculation.choices.push_back(list);
@@ -239,7 +248,8 @@ void Form1::place(QWidget* control, const Row& row)
         area.setWidth(captionWidth(control->font(), fromStd(row.text)));
     if (auto* box = qobject_cast<NumberBox*>(control))
         box->setNoteRoom(QRect(QPoint(0, 0), clientArea));
-    control->setGeometry(mirroredIfRightToLeft(area));
+    const QPoint parentAt = control->parentWidget() == centralWidget() ? QPoint() : control->parentWidget()->pos();
+    control->setGeometry(mirroredIfRightToLeft(area).translated(-parentAt));
 }
 
 // The table reads left to right; a right-to-left window shows it as a layout
@@ -275,7 +285,7 @@ void Form1::setFocusOrder()
 {
     std::vector<const Row*> order;
     for (const Row& row : rows())
-        if (row.kind != Kind::Heading && row.kind != Kind::Caption && row.kind != Kind::Result)
+        if (row.tabIndex >= 0 && row.kind != Kind::Heading && row.kind != Kind::Caption && row.kind != Kind::Result)
             order.push_back(&row);
     std::sort(order.begin(), order.end(), [](const Row* a, const Row* b) { return a->tabIndex < b->tabIndex; });
     const auto control = [this](const Row* row) { return findChild<QWidget*>(fromStd(row->name)); };

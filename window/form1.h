@@ -34,8 +34,9 @@ public:
 
     // One control as the layout was drawn: its name, kind, caption or
     // initial text (for a result, its unit), place in twips, place in the
-    // focus order, and the calculation it belongs to.
-    enum class Kind { Heading, Caption, Box, Result, Check, Option, List };
+    // focus order, and the calculation it belongs to. A group holds the
+    // options that follow it, under a name only a screen reader tells.
+    enum class Kind { Heading, Caption, Box, Result, Check, Group, Option, List };
     struct Row {
         std::u16string_view name;
         Kind kind;
@@ -88,7 +89,7 @@ protected:
 
 private:
     void createControls();
-    QWidget* createControl(const Row& row, QWidget* client);
+    QWidget* createControl(const Row& row, QWidget* parent);
     void place(QWidget* control, const Row& row);
     void setFocusOrder();
     void introduce(const Row& row, QWidget* control);
