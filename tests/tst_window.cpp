@@ -555,9 +555,10 @@ private slots:
     // A box never shows a tail ("5,5") or a shorter number ("105") alone:
     // once the focus leaves, it shows the beginning and an ellipsis where
     // it is cut; while it has the focus, the whole number shows beside it;
-    // the tool tip holds it whole either way. No piece of a character shows
-    // outside the text, at any scale (CTest runs this again at 1.25, 1.5 and 2,
-    // and on an X server at 1, 1.5 and 2).
+    // the tool tip holds it whole either way, and the note's frame is whole.
+    // No piece of a character shows outside the text, wherever the cursor
+    // takes it, at any scale (CTest runs this again at 1.25, 1.5, 1.75 and 2,
+    // and on an X server at 1, 1.25, 1.5, 1.75 and 2).
     void longNumberShowsItsBeginning()
     {
         QFETCH(QString, box);
@@ -588,6 +589,7 @@ private slots:
             if (advance < window().width() / 2)
                 QVERIFY2(qAbs(ink.width() - advance) <= 2.5 && ink.height() <= QFontMetricsF(beside->font()).height(),
                          qPrintable(QDebug::toString(ink) + u" for an advance of "_s + QString::number(advance)));
+            QVERIFY2(frameMissingFrom(beside).isEmpty(), qPrintable(frameMissingFrom(beside)));
         }
         QCOMPARE(shownToolTip(target), whole);
         // Wherever the cursor takes the text, only whole characters show (in
@@ -1091,6 +1093,29 @@ private:
                     return u"%1 at (%2, %3), the cursor at %4"_s.arg(image.pixelColor(x, y).name())
                         .arg(x).arg(y).arg(box->cursorPosition());
         }
+        return {};
+    }
+
+    // Where the window shows no frame on the edges of `note`, drawn as the
+    // style draws a tool tip's: on the outermost rows and columns of the
+    // device pixels its edges round to.
+    QString frameMissingFrom(QWidget* note)
+    {
+        const QImage image = window().grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const QRect at(note->mapTo(&window(), QPoint(0, 0)), note->size());
+        const QRect covered(QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
+                            QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
+        const QColor frame = note->palette().color(QPalette::ToolTipText);
+        QList<QPoint> edges;
+        for (int x = covered.left(); x <= covered.right(); ++x)
+            edges << QPoint(x, covered.top()) << QPoint(x, covered.bottom());
+        for (int y = covered.top(); y <= covered.bottom(); ++y)
+            edges << QPoint(covered.left(), y) << QPoint(covered.right(), y);
+        for (const QPoint& edge : std::as_const(edges))
+            if (image.pixelColor(edge) != frame)
+                return u"%1 at (%2, %3) on the edge of %4"_s.arg(image.pixelColor(edge).name())
+                    .arg(edge.x()).arg(edge.y()).arg(QDebug::toString(covered));
         return {};
     }
 
