@@ -82,7 +82,7 @@ bool NumberBox::event(QEvent* event)
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        showTip(this, static_cast<QHelpEvent*>(event)->globalPos(), tip);
     }
     return true;
 }

@@ -8,11 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// `text` broken anywhere into lines no wider than `width`, at most
-// `maxLines` of them; what does not fit ends the last line in an ellipsis.
-// Numbers read left to right whatever the window's direction.
 QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice* device, qreal width, int maxLines)
 {
     QTextLayout layout(text, font, device);
@@ -26,7 +21,9 @@ QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice
         line.setLineWidth(width);
         const int end = line.textStart() + line.textLength();
         if (lines.size() + 1 == maxLines && end < text.size()) {
-            lines << QFontMetricsF(font, device).elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
+            // What follows a line's end goes on after a blank.
+            const QString rest = text.mid(line.textStart()).replace(QChar::LineSeparator, u' ');
+            lines << QFontMetricsF(font, device).elidedText(rest, Qt::ElideRight, width);
             break;
         }
         lines << text.mid(line.textStart(), line.textLength());
@@ -34,6 +31,8 @@ QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice
     layout.endLayout();
     return lines;
 }
+
+namespace {
 
 // How many logical pixels make a whole number of device pixels at `ratio`:
 // 4 at 1.25 and 1.75, 2 at 1.5, 1 at 1 and 2.
