@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -18,6 +19,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -78,6 +80,7 @@ NumberBox::NumberBox(const QString& text, QWidget* parent)
             })
 {
     connect(this, &QLineEdit::textChanged, this, &NumberBox::showWholeTextWhileCut);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &NumberBox::restartBlinking);
 }
 
 void NumberBox::showMessage(const QString& message)
@@ -112,7 +115,7 @@ bool NumberBox::event(QEvent* event)
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        showTip(this, static_cast<QHelpEvent*>(event)->globalPos(), tip);
     }
     return true;
 }
@@ -204,6 +207,7 @@ void NumberBox::focusOutEvent(QFocusEvent* event)
         QLineEdit::focusOutEvent(event);
         setCursorPosition(0);
     });
+    blink_.stop();
     showWholeTextWhileCut();
 }
 
@@ -215,6 +219,7 @@ void NumberBox::focusInEvent(QFocusEvent* event)
             resumeSelection(*resumeAt_);
     });
     resumeAt_.reset();
+    restartBlinking();
     showWholeTextWhileCut();
 }
 
@@ -226,6 +231,28 @@ void NumberBox::resumeSelection(const Place& place)
         setSelection(place.selectionStart + place.selectionLength, -place.selectionLength);
     else
         setSelection(place.selectionStart, place.selectionLength);
+}
+
+// As QLineEdit blinks its cursor: shown at once wherever it goes, then on
+// and off at the pace the user set, if any.
+void NumberBox::restartBlinking()
+{
+    cursorShown_ = true;
+    const int flashTime = QApplication::cursorFlashTime();
+    if (hasFocus() && flashTime >= 2)
+        blink_.start(flashTime / 2, this);
+    else
+        blink_.stop();
+}
+
+void NumberBox::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != blink_.timerId()) {
+        QLineEdit::timerEvent(event);
+        return;
+    }
+    cursorShown_ = !cursorShown_;
+    update(cursorRect());
 }
 
 void NumberBox::showWholeTextWhileCut()
@@ -288,9 +315,9 @@ void NumberBox::paintEvent(QPaintEvent* event)
 }
 
 // The panel, focus frame and all, drawn again over `area`, hiding the text there.
-void NumberBox::paintPanelOver(QPainter& painter, const QRegion& area) const
+void NumberBox::paintPanelOver(QPainter& painter, const QRectF& area) const
 {
-    painter.setClipRegion(area);
+    painter.setClipRect(area);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
@@ -311,40 +338,54 @@ void NumberBox::showBeginning(QPainter& painter) const
 // QLineEdit scrolls a text wider than its line to keep the cursor in sight
 // and clips it wherever the line ends, which would leave a piece of a
 // character at either edge ("105,5" showing as ")5,5"): the panel is drawn
-// again over all but the whole characters in the line.
+// again over all but the whole characters in the line. Their edges fall
+// between pixels; whole logical pixels would leave a strip of the next
+// character at a scale above 1, so the panel goes to the nearest device pixel.
 void NumberBox::coverCutCharacters(QPainter& painter) const
 {
-    const QRect clip = textClip();
-    const auto [left, right] = wholeCharactersShown(lineRect());
-    paintPanelOver(painter, QRegion(clip.left(), clip.top(), left - clip.left(), clip.height())
-                                + QRegion(right, clip.top(), clip.right() + 1 - right, clip.height()));
-}
-
-// Where the first whole character in `line` begins and the last one ends, as
-// the text is scrolled now. The text is laid out as QLineEdit lays it out,
-// and placed by the cursor.
-std::pair<int, int> NumberBox::wholeCharactersShown(const QRect& line) const
-{
-    const QString text = displayText();
-    QTextLayout layout(text, font(), const_cast<NumberBox*>(this));
+    QTextLayout layout(displayText(), font(), const_cast<NumberBox*>(this));
     layout.beginLayout();
     const QTextLine laidOut = layout.createLine();
     layout.endLayout();
+    // QLineEdit stands its cursor on the whole pixel nearest to its place.
     const int origin = cursorX() - qRound(laidOut.cursorToX(cursorPosition()));
+    const auto [first, last] = wholeCharactersShown(laidOut, origin);
+    const qreal left = onDevicePixel(origin + laidOut.cursorToX(first));
+    const qreal right = onDevicePixel(origin + laidOut.cursorToX(last));
+    const QRectF clip = textClip();
+    paintPanelOver(painter, QRectF(QPointF(clip.left(), clip.top()), QPointF(left, clip.bottom())));
+    paintPanelOver(painter, QRectF(QPointF(right, clip.top()), clip.bottomRight()));
+    if (last == cursorPosition() && cursorShown_) {
+        painter.setClipRect(clip);
+        painter.setPen(palette().color(QPalette::Text));
+        layout.drawCursor(&painter, QPointF(origin, lineRect().top()), last,
+                          style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
+    }
+}
+
+// The first and the last place between characters in the line, as the text
+// is scrolled now: the characters between them are shown whole.
+std::pair<int, int> NumberBox::wholeCharactersShown(const QTextLine& laidOut, int origin) const
+{
+    const QRect line = lineRect();
     qreal left = line.right() + 1;
     qreal right = line.left();
+    int first = 0;
     int last = 0;
-    for (int i = 0; i <= text.size(); ++i) {
+    for (int i = 0; i <= displayText().size(); ++i) {
         const qreal x = origin + laidOut.cursorToX(i);
-        if (x >= line.left())
-            left = std::min(left, x);
+        if (x >= line.left() && x < left)
+            std::tie(left, first) = std::pair(x, i);
         if (x <= line.right() + 1 && x >= right)
             std::tie(right, last) = std::pair(x, i);
     }
-    // The cursor stands just right of its place, and may stand at the end.
-    if (last == cursorPosition())
-        right += style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
-    return {qRound(left), qRound(std::max(left, right))};
+    return {first, last};
+}
+
+qreal NumberBox::onDevicePixel(qreal x) const
+{
+    const qreal ratio = devicePixelRatioF();
+    return std::round(x * ratio) / ratio;
 }
 
 // QLineEdit frames its cursor with five pixels on its left and four on its

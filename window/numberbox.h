@@ -3,6 +3,7 @@
 #include "looks.h"
 
 #include <QClipboard>
+#include <QBasicTimer>
 #include <QLineEdit>
 
 #include <optional>
@@ -10,6 +11,7 @@
 
 class QAction;
 class QPainter;
+class QTextLine;
 class TextTip;
 
 // A box a number is typed into. A box whose text its calculation cannot use
@@ -69,6 +71,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Place {
@@ -84,10 +87,12 @@ private:
     [[nodiscard]] QRect lineRect() const;
     [[nodiscard]] int textAdvance() const;
     void showWholeTextWhileCut();
-    void paintPanelOver(QPainter& painter, const QRegion& area) const;
+    void paintPanelOver(QPainter& painter, const QRectF& area) const;
     void showBeginning(QPainter& painter) const;
     void coverCutCharacters(QPainter& painter) const;
-    [[nodiscard]] std::pair<int, int> wholeCharactersShown(const QRect& line) const;
+    [[nodiscard]] std::pair<int, int> wholeCharactersShown(const QTextLine& laidOut, int origin) const;
+    [[nodiscard]] qreal onDevicePixel(qreal x) const;
+    void restartBlinking();
 
     QString caption_;
     QString message_;
@@ -96,4 +101,9 @@ private:
     QAction* copyResult_ = nullptr;
     TextTip* wholeText_ = nullptr;
     std::optional<Place> resumeAt_;
+    // The cursor QLineEdit draws after the last whole character stands over
+    // the next one, and goes under the panel with it: the box draws it again
+    // there, blinking as QLineEdit's does.
+    QBasicTimer blink_;
+    bool cursorShown_ = true;
 };

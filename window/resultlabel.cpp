@@ -104,6 +104,15 @@ void ResultLabel::describe(const QString& description)
     setToolTip(isCut() ? caption_ + u'\n' + description : description);
 }
 
+// The tool tip is shown as every tip of the program is.
+bool ResultLabel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || toolTip().isEmpty())
+        return QLabel::event(event);
+    showTip(this, static_cast<QHelpEvent*>(event)->globalPos(), toolTip());
+    return true;
+}
+
 void ResultLabel::setState(State state)
 {
     if (state == state_)

@@ -8,11 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// `text` broken anywhere into lines no wider than `width`, at most
-// `maxLines` of them; what does not fit ends the last line in an ellipsis.
-// Numbers read left to right whatever the window's direction.
 QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice* device, qreal width, int maxLines)
 {
     QTextLayout layout(text, font, device);
@@ -26,13 +21,28 @@ QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice
         line.setLineWidth(width);
         const int end = line.textStart() + line.textLength();
         if (lines.size() + 1 == maxLines && end < text.size()) {
-            lines << QFontMetricsF(font, device).elidedText(text.mid(line.textStart()), Qt::ElideRight, width);
+            // What follows a line's end goes on after a blank.
+            const QString rest = text.mid(line.textStart()).replace(QChar::LineSeparator, u' ');
+            lines << QFontMetricsF(font, device).elidedText(rest, Qt::ElideRight, width);
             break;
         }
         lines << text.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
     return lines;
+}
+
+namespace {
+
+// How many logical pixels make a whole number of device pixels at `ratio`:
+// 4 at 1.25 and 1.75, 2 at 1.5, 1 at 1 and 2.
+int wholeDevicePixelStep(qreal ratio)
+{
+    constexpr int longestStep = 8;
+    for (int step = 1; step <= longestStep; ++step)
+        if (std::abs(step * ratio - std::round(step * ratio)) < 0.01)
+            return step;
+    return 1;
 }
 
 } // namespace
@@ -54,20 +64,30 @@ void TextTip::showFor(const QRect& anchor, const QRect& room, const QString& tex
         return;
     text_ = text;
 
+    // A widget is painted on the device pixels its edges round to, from the
+    // first of them, and the style draws the far sides of its frame on its
+    // last logical pixel: a length that ends inside a device pixel would lose
+    // that side. The note's lengths, and the room they take, are kept to
+    // whole device pixels.
+    const int step = wholeDevicePixelStep(devicePixelRatioF());
+    const auto within = [step](int length) { return length / step * step; };
+    const auto covering = [step](int length) { return (length + step - 1) / step * step; };
     const QFontMetricsF metrics(font(), this);
     const int frame = 2 * inset();
-    const int below = room.bottom() - anchor.bottom();
-    const int above = anchor.top() - room.top();
+    const int below = within(room.bottom() - anchor.bottom());
+    const int above = within(anchor.top() - room.top());
     const auto linesIn = [&](int height) {
         return std::max(1, static_cast<int>((height - frame - metrics.height()) / metrics.lineSpacing()) + 1);
     };
-    lines_ = wrappedAnywhere(text, font(), this, room.width() - frame, linesIn(std::max(below, above)));
+    lines_ = wrappedAnywhere(text, font(), this, within(room.width()) - frame,
+                             linesIn(std::max(below, above)));
 
     qreal widest = 0;
     for (const QString& line : std::as_const(lines_))
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    const QSize size(static_cast<int>(std::ceil(widest)) + frame,
-                     static_cast<int>(std::ceil(metrics.height() + static_cast<qreal>(lines_.size() - 1) * metrics.lineSpacing())) + frame);
+    const qreal tallest = metrics.height() + static_cast<qreal>(lines_.size() - 1) * metrics.lineSpacing();
+    const QSize size(covering(static_cast<int>(std::ceil(widest)) + frame),
+                     covering(static_cast<int>(std::ceil(tallest)) + frame));
     const bool fitsBelow = size.height() <= below;
     const int top = fitsBelow || below >= above ? anchor.bottom() + 1 : anchor.top() - size.height();
     const int start = isRightToLeft() ? anchor.right() + 1 - size.width() : anchor.left();

@@ -3,6 +3,15 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <limits>
+
+// `text` broken anywhere into lines no wider than `width`, and at each line
+// separator, at most `maxLines` of them; what does not fit ends the last
+// line in an ellipsis. Numbers read left to right whatever the window's
+// direction.
+QStringList wrappedAnywhere(const QString& text, const QFont& font, QPaintDevice* device, qreal width,
+                            int maxLines = std::numeric_limits<int>::max());
+
 // A note of the window's own, drawn as the style draws a tool tip, that
 // shows a text whole beside the control it belongs to, and is kept while the
 // user types, where a tool tip would hide at the first key. It stays inside
