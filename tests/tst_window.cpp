@@ -1103,6 +1103,21 @@ private slots:
             return QToolTip::isVisible() ? tipReadWhole(target).replace(u'\n', u'|') : QString();
         };
         QCOMPARE(shown(), tip);
+        // Asked for again, with either key, the tip stays rather than going and
+        // coming back, which a screen reader would take for the focus coming back.
+        QWidget* tipWindow = nullptr;
+        for (QWidget* each : QApplication::topLevelWidgets())
+            tipWindow = each->inherits("QTipLabel") && each->isVisible() ? each : tipWindow;
+        QVERIFY(tipWindow != nullptr);
+        struct HideCounter : QObject {
+            int hides = 0;
+            bool eventFilter(QObject* /*watched*/, QEvent* event) override { hides += event->type() == QEvent::Hide; return false; }
+        } counter;
+        tipWindow->installEventFilter(&counter);
+        for (const QKeySequence& again : {QKeySequence(Qt::SHIFT | Qt::Key_F1), QKeySequence(Qt::CTRL | Qt::Key_F1)})
+            QTest::keyPress(target, again[0].key(), again[0].keyboardModifiers());
+        QCOMPARE(counter.hides, 0);
+        tipWindow->removeEventFilter(&counter);
         // A result clicked shows that it has the focus, as a box does by its frame and cursor.
         if (auto* result = qobject_cast<ResultLabel*>(target)) {
             box(u"Text6"_s)->setFocus();

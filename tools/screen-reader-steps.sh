@@ -21,6 +21,9 @@ step "01 type a number over the 0 selected at start"; announced t "20"
 hear "ilmoitus 64,1872 km/h."
 step "02 explain the result"; k ctrl+F1
 hear "vinkki 64,1872 km/h⏎√(206 · h) km/h, h = 20 m."
+step "02b ask again with Shift+F1"; k shift+F1
+hear "vinkki 64,1872 km/h⏎√(206 · h) km/h, h = 20 m."
+never "Putoamiskorkeus(m): (Kappaleen nopeus iskeytyessään maahan) teksti."
 step "03 copy the result"; k ctrl+c
 hear "ilmoitus Kopioitu 64,1872."
 step "04 spoil it"; announced t "x"

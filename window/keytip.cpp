@@ -20,6 +20,14 @@ namespace {
 
 bool isModifier(int key) { return key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock; }
 
+// Ctrl+F1 and Shift+F1 ask for a tip: one already shown stays for the next,
+// rather than going and coming back, which a screen reader would take for
+// the focus going back to the control, and say again.
+bool asksForATip(const QKeyEvent* key)
+{
+    return key->key() == Qt::Key_F1 && (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0;
+}
+
 // QToolTip's label, while it shows.
 QWidget* tipShown()
 {
@@ -46,7 +54,8 @@ public:
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && !isModifier(static_cast<QKeyEvent*>(event)->key())) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && !isModifier(key->key()) && !asksForATip(key)) {
             if (QToolTip::text() == text_)
                 static_cast<QWidget*>(parent())->hide();
             qApp->removeEventFilter(this);
