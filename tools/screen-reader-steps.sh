@@ -26,6 +26,7 @@ hear "vinkki 64,1872 km/h⏎√(206 · h) km/h, h = 20 m."
 never "Putoamiskorkeus(m): (Kappaleen nopeus iskeytyessään maahan) teksti."
 step "03 copy the result"; k ctrl+c
 hear "ilmoitus Kopioitu 64,1872."
+never "Putoamiskorkeus(m): (Kappaleen nopeus iskeytyessään maahan) teksti."
 step "04 spoil it"; announced t "x"
 hear "ilmoitus Putoamiskorkeus(m): Virheellinen luku."
 step "05 review the window's second line"; k KP_Up; k KP_Prior

@@ -56,8 +56,10 @@ protected:
     {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (event->type() == QEvent::KeyPress && !isModifier(key->key()) && !asksForATip(key)) {
+            // Closed, as QToolTip closes its own tips: one only hidden makes
+            // a screen reader say the control with the focus again.
             if (QToolTip::text() == text_)
-                static_cast<QWidget*>(parent())->hide();
+                static_cast<QWidget*>(parent())->close();
             qApp->removeEventFilter(this);
             deleteLater();
         }
