@@ -28,11 +28,12 @@ bool asksForATip(const QKeyEvent* key)
     return key->key() == Qt::Key_F1 && (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0;
 }
 
-// QToolTip's label, while it shows.
+// QToolTip's window, while it shows: the one window of the tool-tip type,
+// as QToolTip shows one tip at a time.
 QWidget* tipShown()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == u"qtooltip_label" && window->isVisible())
+        if (window->windowType() == Qt::ToolTip && window->isVisible())
             return window;
     return nullptr;
 }
