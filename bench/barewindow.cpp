@@ -31,6 +31,8 @@ QWidget* plainControl(const Form1::Row& row, QWidget* parent)
         label->setFont(labelFont());
         return label;
     }
+    case Form1::Kind::Group:
+        return new QWidget(parent);
     case Form1::Kind::Box:
         return new QLineEdit(text, parent);
     case Form1::Kind::Check:
