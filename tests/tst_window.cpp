@@ -963,6 +963,13 @@ private slots:
                 QCOMPARE(items.mid(items.size() - 2), (QStringList{u"-"_s, u"Kopioi tulos"_s}));
             else
                 QCOMPARE(items, QStringList{u"Kopioi tulos"_s});
+            // Each item has a key of its own, "Kopioi tulos" too.
+            QStringList keys;
+            for (const QAction* action : QApplication::activePopupWidget()->actions())
+                if (const qsizetype at = action->text().indexOf(u'&'); at >= 0)
+                    keys << action->text().mid(at + 1, 1).toLower();
+            QVERIFY(menuItem(u"Kopioi tulos"_s)->text().contains(u'&'));
+            QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
             // Reached by the arrow keys even where it refuses, so that the user hears why.
             QAction* chosen = menuItem(words.size() > 2 ? words[2] : u"Kopioi tulos"_s);
             QVERIFY(chosen->isEnabled());
