@@ -53,6 +53,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    using PlainText::text;
     [[nodiscard]] QString text(QAccessible::Text type) const override
     {
         return type == QAccessible::Value ? box()->displayText() : QAccessibleWidget::text(type);
@@ -172,6 +173,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    using PlainText::text;
     [[nodiscard]] QString text(QAccessible::Text type) const override
     {
         return type == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(type);
