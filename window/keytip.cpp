@@ -55,8 +55,10 @@ public:
 protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
+        if (event->type() != QEvent::KeyPress)
+            return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyPress && !isModifier(key->key()) && !asksForATip(key)) {
+        if (!isModifier(key->key()) && !asksForATip(key)) {
             // Closed, as QToolTip closes its own tips: one only hidden makes
             // a screen reader say the control with the focus again.
             if (QToolTip::text() == text_)
