@@ -35,10 +35,6 @@ ResultLabel::ResultLabel(const QString& figure, const QString& unit, QWidget* pa
         return state_ == State::Stale ? std::optional(staleTextColour(inherited)) : std::nullopt;
     })
 {
-    // Selectable from the first press on: a selectable label keeps its caption
-    // in a text document, which costs every start-up and every new caption
-    // until someone points at it.
-    setFocusPolicy(Qt::ClickFocus);
     nameForScreenReaders();
     connect(copyResult_, &QAction::triggered, this, &ResultLabel::copyResult);
 }
@@ -211,9 +207,15 @@ void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event)
     }
 }
 
+// Selectable, and taking the focus at a click, from the first press on: a
+// label that is either keeps its caption in a text document, which would
+// cost every start-up and every new caption until someone points at it.
 void ResultLabel::mousePressEvent(QMouseEvent* event)
 {
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (textInteractionFlags() != Qt::TextSelectableByMouse) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setFocus(Qt::MouseFocusReason);
+    }
     if (event->button() == Qt::LeftButton)
         figureSelected_ = false;
     QLabel::mousePressEvent(event);
